@@ -1,0 +1,1 @@
+# The plug-in DLL (defined once its parts exist).

@@ -1,0 +1,91 @@
+// PluginEffect: the base of every effect. Owns the host-interface record, turns opcodes 0 to 24 into
+// virtual operations and carries the requests every effect sends to the host.
+#pragma once
+
+#include <cstdint>
+
+#include "host/opcodes.h"
+#include "host/plugin_record.h"
+
+class EditorBase;
+
+class PluginEffect {
+public:
+  PluginEffect(HostCallback callback, int32_t programCount, int32_t parameterCount);
+  virtual ~PluginEffect();
+
+  PluginEffect(const PluginEffect&) = delete;
+  PluginEffect& operator=(const PluginEffect&) = delete;
+
+  PluginRecord* record() { return &record_; }
+  EditorBase* editor() const { return editor_; }
+  void attachEditor(EditorBase* editor);
+
+  // The slots of the table of virtual operations, in the order hosts and derived classes rely on.
+  virtual void writeParameter(int32_t index, float value);
+  virtual float readParameter(int32_t index);
+  virtual void writeParameterAndNotify(int32_t index, float value);
+  virtual void processAccumulating(float** inputs, float** outputs, int32_t frames) = 0;
+  virtual void processOverwriting(float** inputs, float** outputs, int32_t frames);
+  virtual intptr_t handleOpcode(int32_t opcode, int32_t index, intptr_t value, void* data, float scalar);
+  virtual void hostOpened();
+  virtual void hostClosing();
+  virtual int32_t currentProgram();
+  virtual void selectProgram(int32_t program);
+  virtual void renameProgram(char* text);
+  virtual void fetchProgramName(char* text);
+  virtual void fetchParameterUnit(int32_t index, char* text);
+  virtual void fetchParameterValueText(int32_t index, char* text);
+  virtual void fetchParameterName(int32_t index, char* text);
+  virtual float meterLevel();
+  virtual int32_t saveStateBlob(void** data, bool programOnly);
+  virtual int32_t loadStateBlob(void* data, int32_t size, bool programOnly);
+  virtual void applySampleRate(float rate);
+  virtual void applyBlockSize(int32_t size);
+  virtual void deactivate();
+  virtual void activate();
+  virtual void assignPluginId(int32_t id);
+  virtual void assignInputCount(int32_t count);
+  virtual void assignOutputCount(int32_t count);
+  virtual void declareMeter(bool on);
+  virtual void declareClipIndicator(bool on);
+  virtual void declareMonoCapable(bool on);
+  virtual void declareOverwriting(bool on);
+  virtual void declareStateBlobs(bool on);
+  virtual void assignRealtimeQuality(int32_t quality);
+  virtual void assignOfflineQuality(int32_t quality);
+  virtual void assignLatency(int32_t samples);
+  virtual float currentSampleRate();
+  virtual int32_t currentBlockSize();
+  virtual int32_t askHostVersion();
+  virtual int32_t askHostCurrentId();
+  virtual void askHostIdle();
+  virtual bool askInputConnected(int32_t index);
+  virtual bool askOutputConnected(int32_t index);
+  virtual void decibelsToText(float value, char* text);
+  virtual void samplesToHertzText(float samples, char* text);
+  virtual void samplesToMillisecondsText(float samples, char* text);
+  virtual void floatToText(float value, char* text);
+  virtual void integerToText(int32_t value, char* text);
+
+protected:
+  // Sends a request to the host; answers `fallback` without calling anything when there is no callback.
+  intptr_t askHost(HostRequest request, int32_t index = 0, intptr_t value = 0, void* data = nullptr,
+                   float scalar = 0.0f, intptr_t fallback = 0);
+  void setFlag(int32_t flag, bool on);
+  bool hasFlag(int32_t flag) const { return (record_.capabilityFlags & flag) != 0; }
+  int32_t programCount() const { return programCount_; }
+  int32_t parameterCount() const { return parameterCount_; }
+  // The current program field; the gate's selectProgram stores into it itself.
+  void storeCurrentProgram(int32_t program) { currentProgram_ = program; }
+
+private:
+  float sampleRate_;
+  EditorBase* editor_;
+  HostCallback callback_;
+  int32_t programCount_;
+  int32_t parameterCount_;
+  int32_t currentProgram_;
+  int32_t blockSize_;
+  PluginRecord record_;
+};

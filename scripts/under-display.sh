@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Runs a command inside one virtual X display (24-bit, so colours stay exact), with the win32 build's
+# Wine prefix; waits for every Wine process to end before the display goes away.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+export WINEPREFIX="${WINEPREFIX:-$root/build/win32/wine}"
+export WINEARCH=win32
+export WINEDEBUG="${WINEDEBUG:--all}"
+export WINEDLLOVERRIDES="mscoree,mshtml="
+if [ -z "${STEPGATE_IN_DISPLAY:-}" ]; then
+  export STEPGATE_IN_DISPLAY=1
+  exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+fi
+mkdir -p "$WINEPREFIX"
+wineserver -p
+status=0
+"$@" || status=$?
+wineserver -k 2>/dev/null || true
+wineserver -w 2>/dev/null || true
+exit $status

@@ -1,0 +1,35 @@
+// EditorBase: the editor as the effect knows it. The effect's dispatcher forwards the host's editor
+// opcodes to its first four operations; parameter writes mark it out of date.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+
+#include "host/plugin_record.h"
+
+class PluginEffect;
+
+class EditorBase {
+public:
+  explicit EditorBase(PluginEffect* effect) : effect(effect) {}
+  virtual ~EditorBase() = default;
+
+  EditorBase(const EditorBase&) = delete;
+  EditorBase& operator=(const EditorBase&) = delete;
+
+  virtual int32_t queryRect(EditorRect** rect);
+  virtual int32_t openIn(void* parentWindow);
+  virtual void closeEditor() {}
+  virtual void onIdle();
+  virtual void applyUpdate() {}
+  virtual void requestUpdate() { updatePending.store(1, std::memory_order_relaxed); }
+
+  bool isUpdatePending() const { return updatePending.load(std::memory_order_relaxed) != 0; }
+
+protected:
+  PluginEffect* effect;
+  void* parentWindow = nullptr;
+  // Written by whichever thread writes a parameter, served by onIdle: one relaxed 32-bit store and load,
+  // the same instructions as a plain int on this processor but free of a data race.
+  std::atomic<int32_t> updatePending{0};
+};
