@@ -1,1 +1,9 @@
-# The plug-in DLL (defined once its parts exist).
+# The shipped plug-in: one self-contained 32-bit DLL exporting `main`, with its bitmaps and bank.
+add_library(stepgate SHARED
+  ${CMAKE_SOURCE_DIR}/host/plugin_entry.cpp
+  ${CMAKE_SOURCE_DIR}/host/plugin_exports.def
+  ${STEPGATE_PLUGIN_RC}
+)
+set_target_properties(stepgate PROPERTIES PREFIX "" OUTPUT_NAME stepgate)
+target_include_directories(stepgate PRIVATE ${CMAKE_SOURCE_DIR})
+target_link_libraries(stepgate PRIVATE stepgate_gate stepgate_host stepgate_warnings)

@@ -1,0 +1,67 @@
+// PluginHost: one effect instance driven the way a host drives it — created through `main`, answered
+// through the callback, and closed with opcode 1. Commands and tests build on it.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "host/opcodes.h"
+#include "host/plugin_record.h"
+#include "tools/gatehost/plugin_library.h"
+
+struct AutomationNotice {
+  int32_t index;
+  float value;
+};
+
+class PluginHost {
+public:
+  static constexpr intptr_t kHostVersion = 2400;
+
+  // Creates an instance; `record()` is null when `main` refused.
+  explicit PluginHost(const PluginLibrary& library);
+  ~PluginHost();
+
+  PluginHost(const PluginHost&) = delete;
+  PluginHost& operator=(const PluginHost&) = delete;
+
+  PluginRecord* record() const { return record_; }
+  intptr_t dispatch(Opcode opcode, int32_t index = 0, intptr_t value = 0, void* data = nullptr,
+                    float scalar = 0.0f);
+  // Closes the effect with opcode 1; the record is gone afterwards.
+  void close();
+
+  std::string programName();
+  std::string parameterName(int32_t index);
+  std::string parameterText(int32_t index);
+  std::string parameterUnit(int32_t index);
+  void writeParameter(int32_t index, float value);
+  float readParameter(int32_t index);
+  void selectProgram(int32_t program);
+  int32_t currentProgram();
+
+  void processOverwriting(float** inputs, float** outputs, int32_t frames);
+  void processAccumulating(float** inputs, float** outputs, int32_t frames);
+
+  // The time record answered to request 7; the host advances it between blocks.
+  HostTimeInfo& time() { return time_; }
+  // Answer request 7 with no record at all.
+  void withholdTime(bool withhold) { withholdTime_ = withhold; }
+  const std::vector<AutomationNotice>& automation() const { return automation_; }
+  int32_t idleRequests() const { return idleRequests_; }
+  int32_t timeRequests() const { return timeRequests_; }
+
+private:
+  static intptr_t PLUGIN_CDECL receive(PluginRecord* record, int32_t request, int32_t index, intptr_t value,
+                                       void* data, float scalar);
+  intptr_t answer(HostRequest request, int32_t index, float scalar);
+  std::string text(Opcode opcode, int32_t index);
+
+  PluginRecord* record_ = nullptr;
+  HostTimeInfo time_{};
+  bool withholdTime_ = false;
+  std::vector<AutomationNotice> automation_;
+  int32_t idleRequests_ = 0;
+  int32_t timeRequests_ = 0;
+};
