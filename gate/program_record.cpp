@@ -1,0 +1,31 @@
+// ProgramRecord's Init values, its parameter map and the bounded rename.
+#include "gate/program_record.h"
+
+#include <cstring>
+
+#include "gate/gate_parameter.h"
+
+namespace {
+constexpr char kInitName[] = "Init";
+}
+
+void ProgramRecord::reset() {
+  for (float& level : stepLevels) level = 1.0f;
+  for (float& stepSwitch : stepSwitches) stepSwitch = 1.0f;
+  barWidth = 1.0f;
+  interpol = 0.5f;
+  rename(kInitName);
+}
+
+float* ProgramRecord::slotOf(int32_t index) {
+  if (index >= FirstStepLevel && index < FirstStepSwitch) return &stepLevels[index - FirstStepLevel];
+  if (index >= FirstStepSwitch && index < InterpolParameter) return &stepSwitches[index - FirstStepSwitch];
+  if (index == InterpolParameter) return &interpol;
+  if (index == BarWidthParameter) return &barWidth;
+  return nullptr;
+}
+
+void ProgramRecord::rename(const char* text) {
+  std::memset(name, 0, sizeof name);
+  std::strncpy(name, text, sizeof name - 1);
+}

@@ -1,0 +1,31 @@
+// ProgramRecord: one program's 34 values and name, in the 160-byte layout shared by memory, the bank
+// resource and the program dump.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+constexpr int32_t kProgramCount = 16;
+constexpr int32_t kProgramNameSize = 24;
+
+struct ProgramRecord {
+  float stepLevels[16];
+  float stepSwitches[16];
+  // BarWidth comes before Interpol although its parameter number is the higher one.
+  float barWidth;
+  float interpol;
+  char name[kProgramNameSize];
+
+  // Every value at its Init setting, the name "Init" and zeros after it.
+  void reset();
+  // The field that holds parameter `index`, or null for a number outside 0 to 33.
+  float* slotOf(int32_t index);
+  // Copies at most 23 characters and zero-fills the rest, so a long name never leaves its field.
+  void rename(const char* text);
+};
+
+static_assert(sizeof(ProgramRecord) == 160);
+static_assert(offsetof(ProgramRecord, stepSwitches) == 64);
+static_assert(offsetof(ProgramRecord, barWidth) == 128);
+static_assert(offsetof(ProgramRecord, interpol) == 132);
+static_assert(offsetof(ProgramRecord, name) == 136);

@@ -1,0 +1,120 @@
+// StepGate's life cycle, programs, parameters and table builds; the audio entries are in
+// step_gate_audio.cpp.
+#include "gate/step_gate.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "host/parameter_text.h"
+#include "toolkit/graphics/editor_base.h"
+
+const char kProgramDumpPath[] = "c:\\ryn.dat";
+
+namespace {
+
+constexpr char kInitName[] = "Init";
+constexpr char kParameterUnit[] = "        ";
+constexpr int32_t kGatePluginId = fourCharacterCode("Ktvo");
+
+} // namespace
+
+StepGate::StepGate(HostCallback callback)
+    : PluginEffectExt(callback, kProgramCount, GateParameterCount), barWidth_(0.0f), interpol_(0.0f),
+      peakLevel_(0.0f) {
+  for (ProgramRecord& record : programs_) record.reset();
+  for (std::atomic<float>& value : stepValues_) value.store(0.0f, std::memory_order_relaxed);
+  selectProgram(0);
+  assignInputCount(2);
+  assignOutputCount(2);
+  declareMeter(true);
+  declareOverwriting(true);
+  assignPluginId(kGatePluginId);
+}
+
+StepGate::~StepGate() { dumpPrograms(); }
+
+void StepGate::dumpPrograms() const {
+  std::FILE* file = std::fopen(kProgramDumpPath, "wb");
+  if (file == nullptr) return;
+  std::fwrite(programs_.data(), sizeof(ProgramRecord), programs_.size(), file);
+  std::fclose(file);
+}
+
+void StepGate::selectProgram(int32_t program) {
+  storeCurrentProgram(program);
+  // Through the table of virtual operations, so an effect with an editor moves its controls; each value
+  // goes back into the record it came from.
+  ProgramRecord& record = programs_[program];
+  for (int32_t index = 0; index < GateParameterCount; ++index) writeParameter(index, *record.slotOf(index));
+  if (editor() != nullptr) editor()->requestUpdate();
+  buildGainTable();
+}
+
+void StepGate::renameProgram(char* text) {
+  if (text != nullptr) currentRecord().rename(text);
+}
+
+void StepGate::fetchProgramName(char* text) {
+  if (text == nullptr) return;
+  const ProgramRecord& record = currentRecord();
+  if (std::strcmp(record.name, kInitName) == 0)
+    std::snprintf(text, kProgramNameSize, "%s %d", kInitName, static_cast<int>(currentProgram() + 1));
+  else
+    std::memcpy(text, record.name, std::strlen(record.name) + 1);
+}
+
+void StepGate::writeParameter(int32_t index, float value) {
+  if (float* slot = currentRecord().slotOf(index)) {
+    *slot = value;
+    if (index < InterpolParameter)
+      stepValues_[index].store(value, std::memory_order_relaxed);
+    else if (index == InterpolParameter)
+      interpol_.store(value, std::memory_order_relaxed);
+    else
+      barWidth_.store(value, std::memory_order_relaxed);
+  }
+  if (editor() != nullptr) editor()->requestUpdate();
+}
+
+float StepGate::readParameter(int32_t index) {
+  if (index >= FirstStepLevel && index < InterpolParameter)
+    return stepValues_[index].load(std::memory_order_relaxed);
+  if (index == InterpolParameter) return interpol_.load(std::memory_order_relaxed);
+  if (index == BarWidthParameter) return barWidth_.load(std::memory_order_relaxed);
+  return 0.0f;
+}
+
+void StepGate::fetchParameterName(int32_t index, char* text) {
+  if (text == nullptr) return;
+  if (index >= FirstStepLevel && index < FirstStepSwitch)
+    std::snprintf(text, kParameterTextSize, " Bar %02d ", static_cast<int>(index - FirstStepLevel));
+  else if (index >= FirstStepSwitch && index < InterpolParameter)
+    std::snprintf(text, kParameterTextSize, "BarSW%02d ", static_cast<int>(index - FirstStepSwitch));
+  else if (index == InterpolParameter)
+    std::snprintf(text, kParameterTextSize, "Interpol");
+  else if (index == BarWidthParameter)
+    std::snprintf(text, kParameterTextSize, "BarWidth");
+}
+
+void StepGate::fetchParameterUnit(int32_t, char* text) {
+  if (text != nullptr) std::memcpy(text, kParameterUnit, sizeof kParameterUnit);
+}
+
+void StepGate::fetchParameterValueText(int32_t index, char* text) {
+  if (text == nullptr) return;
+  if (index >= FirstStepLevel && index <= InterpolParameter)
+    floatToText(readParameter(index), text);
+  else if (index == BarWidthParameter)
+    decibelsToText(readParameter(index), text);
+}
+
+void StepGate::buildGainTable() {
+  StepPattern pattern;
+  for (int32_t step = 0; step < kStepCount; ++step) {
+    pattern.levels[step] = stepValues_[FirstStepLevel + step].load(std::memory_order_relaxed);
+    pattern.switches[step] = stepValues_[FirstStepSwitch + step].load(std::memory_order_relaxed);
+  }
+  pattern.barWidth = barWidth_.load(std::memory_order_relaxed);
+  pattern.interpol = interpol_.load(std::memory_order_relaxed);
+  gainTable_.rebuild(pattern);
+}

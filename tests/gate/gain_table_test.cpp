@@ -1,0 +1,195 @@
+// Checks the gain table's layout of the steps, the BarWidth shift, the smoothing passes and the flush
+// of subnormal gains.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <random>
+
+#include "gate/gain_table.h"
+
+namespace {
+
+constexpr float kSentinel = -7.0f;
+
+StepPattern allOnes() {
+  StepPattern pattern{};
+  for (int32_t step = 0; step < kStepCount; ++step) {
+    pattern.levels[step] = 1.0f;
+    pattern.switches[step] = 1.0f;
+  }
+  return pattern;
+}
+
+GainTable filled(float value) {
+  GainTable table;
+  table.fill(value);
+  return table;
+}
+
+// The smoothing as plainly as it can be written, for comparison.
+void referenceSmooth(GainTable& table, int32_t passes) {
+  for (int32_t pass = 0; pass < passes; ++pass)
+    for (int32_t j = 1; j <= 1023; ++j) {
+      double sum = table[j];
+      sum += table[j + 1];
+      sum += table[j - 1];
+      table[j] = static_cast<float>(sum / 3.0);
+    }
+}
+
+} // namespace
+
+TEST(GainTable, AllOnesWithoutShiftOrSmoothingIsOneAcrossTheBar) {
+  GainTable table = filled(kSentinel);
+  layOutSteps(table, allOnes());
+  for (int32_t point = 0; point < kBarPoints; ++point) EXPECT_EQ(table[point], 1.0f) << point;
+  EXPECT_EQ(table[kBarPoints], kSentinel); // no shift: entry 1024 keeps its value
+}
+
+TEST(GainTable, SwitchedOffStepSoundsForItsFirst33Points) {
+  StepPattern pattern = allOnes();
+  pattern.switches[2] = 0.0f;
+  GainTable table = filled(kSentinel);
+  layOutSteps(table, pattern);
+  for (int32_t point = 128; point <= 160; ++point) EXPECT_EQ(table[point], 1.0f) << point;
+  for (int32_t point = 161; point <= 191; ++point) EXPECT_EQ(table[point], 0.0f) << point;
+  EXPECT_EQ(table[192], 1.0f);
+}
+
+TEST(GainTable, AnySwitchValueAboveZeroIsOn) {
+  StepPattern pattern = allOnes();
+  pattern.switches[5] = 1e-7f;
+  pattern.switches[6] = -0.5f;
+  GainTable table = filled(kSentinel);
+  layOutSteps(table, pattern);
+  EXPECT_EQ(table[5 * 64 + 63], 1.0f);
+  EXPECT_EQ(table[6 * 64 + 63], 0.0f);
+}
+
+TEST(GainTable, LastAndFirstPointsAreExchanged) {
+  StepPattern pattern = allOnes();
+  pattern.switches[15] = 0.0f;
+  pattern.levels[0] = 0.75f;
+  GainTable table = filled(kSentinel);
+  layOutSteps(table, pattern);
+  EXPECT_EQ(table[0], 0.0f); // step 16's silent last point
+  EXPECT_EQ(table[1023], 0.75f);
+  EXPECT_EQ(table[1], 0.75f);
+}
+
+TEST(GainTable, FullWidthShiftsThePatternByOneStep) {
+  StepPattern pattern = allOnes();
+  for (int32_t step = 0; step < kStepCount; ++step)
+    pattern.levels[step] = static_cast<float>(step + 1) / 16.0f;
+  pattern.barWidth = 1.0f;
+  GainTable table = filled(kSentinel);
+  table[1023] = kSentinel;
+  layOutSteps(table, pattern);
+  EXPECT_EQ(table[0], 15.0f / 16.0f); // entry 1023 before the exchange: the last point of step 15
+  for (int32_t point = 1; point < 64; ++point) EXPECT_EQ(table[point], kSentinel) << point;
+  EXPECT_EQ(table[64], 1.0f / 16.0f);
+  EXPECT_EQ(table[1023], kSentinel);
+  for (int32_t point = 1024; point < kGainTableSize; ++point) EXPECT_EQ(table[point], 1.0f) << point;
+}
+
+TEST(GainTable, ShiftIs64TimesBarWidthTruncatedWithinTheTable) {
+  const struct {
+    float barWidth;
+    int32_t shift;
+  } cases[] = {{0.0f, 0},
+               {0.99f, 63},
+               {0.597f, 38},
+               {1.0f, 64},
+               {0.5f, 32},
+               {1.0f / 64.0f, 1},
+               {2.0f, 64},
+               {-1.0f, 0},
+               {std::numeric_limits<float>::quiet_NaN(), 0},
+               {std::numeric_limits<float>::infinity(), 64}};
+  for (const auto& c : cases) EXPECT_EQ(patternShift(c.barWidth), c.shift) << c.barWidth;
+}
+
+TEST(GainTable, PassesAre100TimesInterpolTruncatedWithinTheLimit) {
+  const struct {
+    float interpol;
+    int32_t passes;
+  } cases[] = {{0.5f, 50},  {1.0f, 100}, {0.179f, 17},
+               {0.009f, 0}, {0.57f, 56}, {0.0f, 0},
+               {7.0f, 100}, {-0.3f, 0},  {std::numeric_limits<float>::quiet_NaN(), 0}};
+  for (const auto& c : cases) EXPECT_EQ(smoothingPasses(c.interpol), c.passes) << c.interpol;
+}
+
+TEST(GainTable, SmoothingWorksInPlaceFromLeftToRight) {
+  GainTable table = filled(0.0f);
+  table[500] = 3.0f;
+  smoothGainTable(table, 1);
+  EXPECT_EQ(table[498], 0.0f);
+  EXPECT_EQ(table[499], 1.0f);                          // (0 + 3 + 0) / 3
+  EXPECT_EQ(table[500], static_cast<float>(4.0 / 3.0)); // (3 + 0 + 1) / 3
+  EXPECT_EQ(table[501], static_cast<float>(static_cast<float>(4.0 / 3.0) / 3.0));
+}
+
+TEST(GainTable, SmoothingSumsTheCentreAndRightNeighbourFirstInDouble) {
+  // (1 + 2^-60) + (-1) is 0 in double; adding the left neighbour first would leave 2^-60.
+  GainTable table = filled(0.0f);
+  table[0] = -1.0f;
+  table[1] = 1.0f;
+  table[2] = std::ldexp(1.0f, -60);
+  smoothGainTable(table, 1);
+  EXPECT_EQ(table[1], 0.0f);
+}
+
+TEST(GainTable, SmoothingLeavesEntry0AndReadsEntry1024WithoutWritingIt) {
+  GainTable table = filled(0.0f);
+  table[0] = 0.5f;
+  table[1024] = 3.0f;
+  smoothGainTable(table, 3);
+  EXPECT_EQ(table[0], 0.5f);
+  EXPECT_EQ(table[1024], 3.0f);
+  EXPECT_GT(table[1023], 0.0f);
+  EXPECT_EQ(table[1025], 0.0f);
+}
+
+TEST(GainTable, SmoothingMatchesThePlainFormulaBitForBit) {
+  std::mt19937 random(99);
+  std::uniform_real_distribution<float> gain(0.0f, 1.0f);
+  for (const int32_t passes : {0, 1, 2, 17, 50, 100}) {
+    GainTable table;
+    for (float& entry : table) entry = random() % 3 == 0 ? 0.0f : gain(random);
+    GainTable expected = table;
+    referenceSmooth(expected, passes);
+    smoothGainTable(table, passes);
+    EXPECT_EQ(std::memcmp(table.data(), expected.data(), sizeof table), 0) << passes;
+  }
+}
+
+TEST(GainTable, WithoutSmoothingEveryStepBoundaryIsAJump) {
+  StepPattern pattern = allOnes();
+  for (int32_t step = 0; step < kStepCount; ++step) pattern.levels[step] = step % 2 == 0 ? 1.0f : 0.0f;
+  GainTable table = filled(0.0f);
+  layOutSteps(table, pattern);
+  smoothGainTable(table, smoothingPasses(0.0f));
+  for (int32_t step = 1; step < kStepCount; ++step) {
+    EXPECT_EQ(table[64 * step - 1], step % 2 == 1 ? 1.0f : 0.0f);
+    EXPECT_EQ(table[64 * step], step % 2 == 0 ? 1.0f : 0.0f);
+  }
+}
+
+TEST(GainTable, FlushSetsOnlySubnormalGainsToZero) {
+  const float smallest = std::numeric_limits<float>::min();
+  GainTable table = filled(0.5f);
+  table[1] = smallest / 2.0f;
+  table[2] = -smallest / 4.0f;
+  table[3] = smallest;
+  table[4] = -smallest;
+  table[5] = std::numeric_limits<float>::denorm_min();
+  flushSubnormals(table);
+  EXPECT_EQ(table[1], 0.0f);
+  EXPECT_EQ(table[2], 0.0f);
+  EXPECT_EQ(table[3], smallest);
+  EXPECT_EQ(table[4], -smallest);
+  EXPECT_EQ(table[5], 0.0f);
+  EXPECT_EQ(table[0], 0.5f);
+}
