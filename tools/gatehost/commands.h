@@ -3,3 +3,4 @@
 
 int runInfo(int argc, char** argv);
 int runRender(int argc, char** argv);
+int runEditor(int argc, char** argv);

@@ -10,6 +10,7 @@ const char kUsage[] = "usage: gatehost COMMAND PLUGIN.dll [options]\n"
                       "commands:\n"
                       "  info     print the record, the programs and the parameters\n"
                       "  render   gate a sound in time and write it as a WAV file\n"
+                      "  editor   open the editor, play scripted input, write a screenshot\n"
                       "Run a command without arguments for its options.\n";
 
 struct Command {
@@ -17,7 +18,7 @@ struct Command {
   int (*run)(int argc, char** argv);
 };
 
-const Command kCommands[] = {{"info", runInfo}, {"render", runRender}};
+const Command kCommands[] = {{"info", runInfo}, {"render", runRender}, {"editor", runEditor}};
 
 } // namespace
 

@@ -57,6 +57,7 @@ intptr_t PLUGIN_CDECL PluginHost::receive(PluginRecord* record, int32_t request,
 }
 
 intptr_t PluginHost::answer(HostRequest request, int32_t index, float scalar) {
+  ++requestCount_;
   switch (request) {
   case HostRequest::ParameterEdited:
     automation_.push_back({index, scalar});

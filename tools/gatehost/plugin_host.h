@@ -2,6 +2,7 @@
 // through the callback, and closed with opcode 1. Commands and tests build on it.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -51,6 +52,8 @@ public:
   const std::vector<AutomationNotice>& automation() const { return automation_; }
   int32_t idleRequests() const { return idleRequests_; }
   int32_t timeRequests() const { return timeRequests_; }
+  // Counts every request the effect has sent; other threads may read it to see that the effect moved on.
+  int32_t requestCount() const { return requestCount_.load(); }
 
 private:
   static intptr_t PLUGIN_CDECL receive(PluginRecord* record, int32_t request, int32_t index, intptr_t value,
@@ -64,4 +67,5 @@ private:
   std::vector<AutomationNotice> automation_;
   int32_t idleRequests_ = 0;
   int32_t timeRequests_ = 0;
+  std::atomic<int32_t> requestCount_{0};
 };

@@ -1,0 +1,106 @@
+// The input thread waits, after each step, until the window's thread has made two passes of progress
+// (message-loop passes, or requests from a control's tracking loop, which sends one at most every 50 ms):
+// the second pass began after the step arrived, so the control has read the new input.
+#include "tools/gatehost/editor_session.h"
+
+#include <chrono>
+#include <thread>
+
+namespace {
+
+const char kWindowClass[] = "GatehostEditorHost";
+constexpr UINT_PTR kIdleTimer = 1;
+constexpr int32_t kWindowOrigin = 20;
+constexpr auto kSettleLimit = std::chrono::milliseconds(500);
+
+void registerHostClass() {
+  static bool registered = false;
+  if (registered) return;
+  WNDCLASSA windowClass{};
+  windowClass.lpfnWndProc = DefWindowProcA;
+  windowClass.hInstance = GetModuleHandleA(nullptr);
+  windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  windowClass.lpszClassName = kWindowClass;
+  registered = RegisterClassA(&windowClass) != 0;
+}
+
+} // namespace
+
+EditorSession::EditorSession(PluginHost& host) : host_(host) {
+  if ((host.record()->capabilityFlags & EditorAttached) == 0) return;
+  EditorRect* rect = nullptr;
+  if (host.dispatch(Opcode::EditorRect, 0, 0, &rect) == 0 || rect == nullptr) return;
+  rect_ = *rect;
+  registerHostClass();
+  const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_VISIBLE;
+  RECT frame = {0, 0, rect_.right - rect_.left, rect_.bottom - rect_.top};
+  AdjustWindowRect(&frame, style, FALSE);
+  window_ = CreateWindowExA(0, kWindowClass, "gatehost editor", style, kWindowOrigin, kWindowOrigin,
+                            frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
+                            GetModuleHandleA(nullptr), nullptr);
+  if (window_ == nullptr) return;
+  SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&EditorSession::windowProc));
+  host.dispatch(Opcode::EditorOpen, 0, 0, window_);
+  SetTimer(window_, kIdleTimer, kIdleMilliseconds, nullptr);
+}
+
+EditorSession::~EditorSession() { close(); }
+
+void EditorSession::close() {
+  if (window_ == nullptr) return;
+  KillTimer(window_, kIdleTimer);
+  host_.dispatch(Opcode::EditorClose);
+  SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
+  DestroyWindow(window_);
+  window_ = nullptr;
+}
+
+LRESULT CALLBACK EditorSession::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* session = reinterpret_cast<EditorSession*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (session != nullptr && message == WM_TIMER && wParam == kIdleTimer) {
+    ++session->idleTicks_;
+    session->host_.dispatch(Opcode::EditorIdle);
+    return 0;
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+void EditorSession::pumpOnce(DWORD waitMilliseconds) {
+  MsgWaitForMultipleObjects(0, nullptr, FALSE, waitMilliseconds, QS_ALLINPUT);
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+  ++uiPasses_;
+}
+
+void EditorSession::runIdles(int32_t count) {
+  const int32_t target = idleTicks_ + count;
+  while (window_ != nullptr && idleTicks_ < target) pumpOnce(kIdleMilliseconds);
+}
+
+void EditorSession::waitForProgress() {
+  const auto progress = [this] { return uiPasses_.load() + host_.requestCount(); };
+  const int32_t start = progress();
+  const auto limit = std::chrono::steady_clock::now() + kSettleLimit;
+  while (progress() < start + 2 && std::chrono::steady_clock::now() < limit)
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+}
+
+void EditorSession::perform(const std::vector<Gesture>& gestures) {
+  if (window_ == nullptr) return;
+  std::atomic<bool> done{false};
+  std::thread input([&] {
+    performGestures(window_, gestures, [this] { waitForProgress(); });
+    done = true;
+  });
+  while (!done) pumpOnce(5);
+  input.join();
+}
+
+CapturedImage EditorSession::capture() const {
+  return window_ != nullptr ? captureClientArea(window_) : CapturedImage{};
+}

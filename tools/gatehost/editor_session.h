@@ -1,0 +1,51 @@
+// EditorSession: the plug-in's editor opened the way a host opens it — its size asked with opcode 13,
+// a top-level window of that size as the parent, opcode 14, idle ticks (opcode 19) about 30 times a
+// second from the message loop, and opcode 15 at the end.
+#pragma once
+
+#include <windows.h>
+
+#include <atomic>
+#include <cstdint>
+#include <vector>
+
+#include "toolkit/graphics/window_capture.h"
+#include "tools/gatehost/plugin_host.h"
+#include "tools/gatehost/synthetic_input.h"
+
+class EditorSession {
+public:
+  static constexpr UINT kIdleMilliseconds = 33;
+
+  explicit EditorSession(PluginHost& host);
+  ~EditorSession();
+
+  EditorSession(const EditorSession&) = delete;
+  EditorSession& operator=(const EditorSession&) = delete;
+
+  // False when the effect has no editor or the window could not be made.
+  bool isOpen() const { return window_ != nullptr; }
+  HWND hostWindow() const { return window_; }
+  const EditorRect& rect() const { return rect_; }
+  int32_t idleTicks() const { return idleTicks_; }
+
+  // Runs the message loop until `count` more idle ticks have gone to the effect.
+  void runIdles(int32_t count);
+  // Performs real synthesised input from a second thread while this thread runs the message loop.
+  void perform(const std::vector<Gesture>& gestures);
+  CapturedImage capture() const;
+  // Opcode 15, then the window goes.
+  void close();
+
+private:
+  static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  void pumpOnce(DWORD waitMilliseconds);
+  void waitForProgress();
+
+  PluginHost& host_;
+  HWND window_ = nullptr;
+  EditorRect rect_{};
+  int32_t idleTicks_ = 0;
+  // Message-loop passes plus effect requests: what the input thread watches to know its last step was seen.
+  std::atomic<int32_t> uiPasses_{0};
+};

@@ -1,0 +1,28 @@
+// Real mouse and keyboard input, synthesised with SendInput the way a user's hand produces it: the
+// editor's controls see it through GetAsyncKeyState and GetCursorPos even inside their tracking loops.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+enum class Modifier { None, Shift, Alt };
+
+// One scripted gesture, in the editor window's client coordinates.
+struct Gesture {
+  enum class Kind { Click, RightClick, Drag } kind = Kind::Click;
+  Modifier modifier = Modifier::None;
+  POINT from{};
+  POINT to{};
+};
+
+// Parses "X,Y" (click) or "X1,Y1:X2,Y2" (drag), with an optional "shift:" or "alt:" in front.
+bool parseGesture(const std::string& text, Gesture::Kind kind, Gesture& gesture);
+
+// Performs the gestures on the calling thread, which must not be the window's own (a press blocks the
+// window's thread in the control's tracking loop). After each step it calls `settle`, which answers once
+// the window has had the chance to see the step.
+void performGestures(HWND window, const std::vector<Gesture>& gestures, const std::function<void()>& settle);
