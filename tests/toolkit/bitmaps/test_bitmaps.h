@@ -1,0 +1,7 @@
+// Resource numbers of the toolkit tests' bitmaps; macros, because the resource compiler reads this file too.
+#pragma once
+
+#define kKeyedBitmap 201
+#define kAllKeyBitmap 202
+#define kNoKeyBitmap 203
+#define kBackdropBitmap 204

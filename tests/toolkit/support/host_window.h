@@ -1,0 +1,26 @@
+// HostWindow: a visible top-level window standing in for the host's, for root views to live in.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+class HostWindow {
+public:
+  // The client area has the given size.
+  HostWindow(int32_t width, int32_t height);
+  ~HostWindow();
+
+  HostWindow(const HostWindow&) = delete;
+  HostWindow& operator=(const HostWindow&) = delete;
+
+  HWND handle() const { return window_; }
+  // Destroys the window now (as a host may before closing the editor); the destructor then does nothing.
+  void destroy();
+
+private:
+  HWND window_;
+};
+
+// Handles every message already queued for this thread, so a test continues from a quiet queue.
+void handlePendingMessages();

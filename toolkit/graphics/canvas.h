@@ -1,0 +1,87 @@
+// Canvas: a drawing context living for one event over a native device. It owns the pen, brush and font
+// it builds, gives the device its earlier ones back when it goes, and answers the tracking loops'
+// questions about held buttons and the pointer.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "toolkit/graphics/button_state.h"
+#include "toolkit/graphics/color.h"
+#include "toolkit/graphics/point.h"
+#include "toolkit/graphics/rect.h"
+
+class RootView;
+
+enum LineStyle : int32_t {
+  lineSolid = 0,
+  lineDotted = 1,
+};
+
+enum TextAlign : int32_t {
+  alignLeft = 0,
+  alignCenter = 1,
+  alignRight = 2,
+};
+
+class Canvas {
+public:
+  // A null device makes a canvas that touches nothing native until a derived class gives it one.
+  Canvas(RootView* rootView, HDC device, HWND window);
+  virtual ~Canvas();
+
+  Canvas(const Canvas&) = delete;
+  Canvas& operator=(const Canvas&) = delete;
+
+  HDC device() const { return device_; }
+  HWND window() const { return window_; }
+  RootView* rootView() const { return rootView_; }
+
+  void setPenColor(Color color);
+  void setStrokeStyle(LineStyle style);
+  void setPenWidth(int32_t width);
+  void setBrushColor(Color color);
+  void setTextInk(Color color);
+  // An index outside the table selects font 0; a size of 0 takes the table's size for the index.
+  void selectFont(int32_t index, int32_t size);
+
+  void movePen(Point point);
+  void strokeTo(Point point);
+  void strokePolyline(const Point* points, int32_t count);
+  void paintPolygon(const Point* points, int32_t count);
+  void outlineRect(const Rect& rect);
+  void paintRect(const Rect& rect);
+  void outlineEllipse(const Rect& rect);
+  void strokeArc(const Rect& rect, Point from, Point to);
+  void paintEllipse(const Rect& rect);
+  void paintPie(const Rect& rect, Point from, Point to);
+  void plotPixel(Point point, Color color);
+  void drawText(const char* text, const Rect& rect, bool opaque, TextAlign align);
+
+  ButtonState buttonState() const;
+  // The pointer in the client coordinates of this canvas's window.
+  Point& pointerPosition(Point& point) const;
+
+protected:
+  HDC device_;
+  HWND window_;
+  RootView* rootView_;
+
+private:
+  void rebuildPen();
+
+  int32_t fontSize_ = 0;
+  Color fontColor_ = colorWhite;
+  int32_t lineWidth_ = 1;
+  Color frameColor_ = colorWhite;
+  Color fillColor_ = colorBlack;
+  LineStyle lineStyle_ = lineSolid;
+  HBRUSH brush_ = nullptr;
+  HPEN pen_ = nullptr;
+  HFONT font_ = nullptr;
+  HGDIOBJ savedBrush_ = nullptr;
+  HGDIOBJ savedPen_ = nullptr;
+  HGDIOBJ savedFont_ = nullptr;
+  UINT nativePenStyle_ = PS_SOLID;
+};

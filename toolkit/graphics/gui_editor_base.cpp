@@ -1,0 +1,51 @@
+// GuiEditorBase: the host-facing overrides and the throttled idle.
+#include "toolkit/graphics/gui_editor_base.h"
+
+#include "host/plugin_effect.h"
+#include "toolkit/graphics/root_view.h"
+#include "toolkit/graphics/tick_source.h"
+
+namespace {
+
+constexpr uint32_t kThrottleMilliseconds = 50;
+
+} // namespace
+
+GuiEditorBase::GuiEditorBase(PluginEffect* effect) : EditorBase(effect) {
+  if (effect != nullptr) effect->attachEditor(this);
+  parentWindow = nullptr;
+  lastIdleTicks = currentTicks();
+}
+
+int32_t GuiEditorBase::queryRect(EditorRect** rect) {
+  if (rect == nullptr) return 0;
+  *rect = &editorRect;
+  return 1;
+}
+
+int32_t GuiEditorBase::openIn(void* window) {
+  // The first idle tick after opening brings the display up to date.
+  requestUpdate();
+  return EditorBase::openIn(window);
+}
+
+void GuiEditorBase::onIdle() {
+  EditorBase::onIdle();
+  if (rootView != nullptr) rootView->idleRefresh();
+}
+
+void GuiEditorBase::parameterChanged(int32_t, float) { requestUpdate(); }
+
+void GuiEditorBase::repaintAll(const Rect*) {
+  if (rootView != nullptr) rootView->redrawWidget(nullptr);
+}
+
+void GuiEditorBase::throttledIdle() {
+  const uint32_t now = currentTicks();
+  // Unsigned 32-bit: the sum wraps with the tick count, so in the last 50 ms before the count wraps calls
+  // are not held back, and after the wrap the throttle works as before instead of stalling.
+  if (lastIdleTicks + kThrottleMilliseconds > now) return;
+  lastIdleTicks = now;
+  onIdle();
+  if (effect != nullptr) effect->askHostIdle();
+}

@@ -1,0 +1,34 @@
+// GuiEditorBase: the base of every editor drawn with this toolkit. It holds the rectangle the host
+// reads, the open root view, and the 50 ms throttle that keeps display and host alive during a drag.
+#pragma once
+
+#include <cstdint>
+
+#include "host/plugin_record.h"
+#include "toolkit/graphics/editor_base.h"
+
+class RootView;
+struct Rect;
+
+class GuiEditorBase : public EditorBase {
+public:
+  explicit GuiEditorBase(PluginEffect* effect);
+
+  int32_t queryRect(EditorRect** rect) override;
+  int32_t openIn(void* parentWindow) override;
+  void onIdle() override;
+  virtual void parameterChanged(int32_t index, float value);
+  virtual void repaintAll(const Rect* rect);
+
+  // Runs onIdle and gives the host an idle call, at most once per 50 ms however often it is called.
+  void throttledIdle();
+
+  RootView* openRootView() const { return rootView; }
+
+protected:
+  // Filled by the derived editor's constructor.
+  EditorRect editorRect{0, 0, 0, 0};
+  // Created by the derived editor's openIn, destroyed by its closeEditor.
+  RootView* rootView = nullptr;
+  uint32_t lastIdleTicks;
+};

@@ -1,0 +1,11 @@
+// The 1-bit key mask of keyed pixmap drawing, and the bitmap size both it and the drawing work with.
+#pragma once
+
+#include <windows.h>
+
+// A bitmap's width and height in the logical units of a device (unchanged in the default mapping mode).
+SIZE bitmapExtent(HDC device, HBITMAP bitmap);
+
+// A new 1-bit bitmap of the bitmap's size: 1 where a pixel equals the key colour, 0 elsewhere. The caller
+// owns it.
+HBITMAP makeKeyMask(HDC device, HBITMAP bitmap, COLORREF keyColor);

@@ -1,0 +1,34 @@
+// OffscreenCanvas: its memory device and bitmap, the initial fill, and the copy to another canvas.
+#include "toolkit/graphics/offscreen_canvas.h"
+
+#include "toolkit/graphics/root_view.h"
+
+OffscreenCanvas::OffscreenCanvas(RootView* rootView, int32_t width, int32_t height, Color color)
+    : Canvas(rootView, nullptr, nullptr), height_(height), width_(width) {
+  HWND window = rootView != nullptr ? rootView->windowHandle() : nullptr;
+  HDC windowDevice = GetDC(window);
+  device_ = CreateCompatibleDC(windowDevice);
+  bitmap_ = CreateCompatibleBitmap(windowDevice, width, height);
+  ownsBitmap_ = true;
+  SelectObject(device_, bitmap_);
+  ReleaseDC(window, windowDevice);
+
+  // The outline covers row 0 and column 0, the fill the rest: the far row and column lie outside the bitmap.
+  const Rect whole(0, 0, width, height);
+  setBrushColor(color);
+  setPenColor(color);
+  paintRect(whole);
+  outlineRect(whole);
+}
+
+OffscreenCanvas::~OffscreenCanvas() {
+  if (device_ != nullptr) DeleteDC(device_);
+  if (ownsBitmap_ && bitmap_ != nullptr) DeleteObject(bitmap_);
+  // Canvas's destructor then deletes the pen, brush and font; it must not select into the deleted device.
+  device_ = nullptr;
+}
+
+void OffscreenCanvas::blitTo(Canvas* canvas, Rect rect, Point point) {
+  BitBlt(canvas->device(), rect.left, rect.top, rect.width(), rect.height(), device_, point.h, point.v,
+         SRCCOPY);
+}

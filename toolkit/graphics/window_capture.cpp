@@ -1,0 +1,51 @@
+// Window capture: a copy of the window's device into a bitmap of our own, read back as a top-down DIB.
+#include "toolkit/graphics/window_capture.h"
+
+CapturedImage captureClientArea(HWND window) {
+  CapturedImage image;
+  RECT client{};
+  if (GetClientRect(window, &client) == 0) return image;
+  const int32_t width = client.right - client.left;
+  const int32_t height = client.bottom - client.top;
+  if (width <= 0 || height <= 0) return image;
+
+  HDC windowDevice = GetDC(window);
+  HDC copyDevice = CreateCompatibleDC(windowDevice);
+  HBITMAP copy = CreateCompatibleBitmap(windowDevice, width, height);
+  HGDIOBJ before = SelectObject(copyDevice, copy);
+  BitBlt(copyDevice, 0, 0, width, height, windowDevice, 0, 0, SRCCOPY);
+  SelectObject(copyDevice, before);
+
+  BITMAPINFO format{};
+  format.bmiHeader.biSize = sizeof format.bmiHeader;
+  format.bmiHeader.biWidth = width;
+  // Negative: rows top first, as PNG wants them.
+  format.bmiHeader.biHeight = -height;
+  format.bmiHeader.biPlanes = 1;
+  format.bmiHeader.biBitCount = 24;
+  format.bmiHeader.biCompression = BI_RGB;
+  // Device-independent rows are padded to 4 bytes and hold blue, green, red.
+  const size_t stride = (static_cast<size_t>(width) * 3 + 3) & ~static_cast<size_t>(3);
+  std::vector<uint8_t> rows(stride * static_cast<size_t>(height));
+  const int lines =
+      GetDIBits(copyDevice, copy, 0, static_cast<UINT>(height), rows.data(), &format, DIB_RGB_COLORS);
+
+  DeleteObject(copy);
+  DeleteDC(copyDevice);
+  ReleaseDC(window, windowDevice);
+  if (lines != height) return image;
+
+  image.width = width;
+  image.height = height;
+  image.rgb.resize(static_cast<size_t>(width) * static_cast<size_t>(height) * 3);
+  for (int32_t y = 0; y < height; ++y) {
+    const uint8_t* from = rows.data() + stride * static_cast<size_t>(y);
+    uint8_t* to = image.rgb.data() + static_cast<size_t>(y) * static_cast<size_t>(width) * 3;
+    for (int32_t x = 0; x < width; ++x, from += 3, to += 3) {
+      to[0] = from[2];
+      to[1] = from[1];
+      to[2] = from[0];
+    }
+  }
+  return image;
+}
