@@ -13,16 +13,31 @@ public:
 
   TableWalk(double phase, double increment) : phase_(phase), increment_(increment) {}
 
-  // The entry the next frames read and how many of them (1 to `limit`) read it; moves past them.
-  Run next(int32_t limit);
-  double phase() const { return phase_; }
+  // Fills `runs` with at most `capacity` runs covering at most `frames` frames, in order, and moves
+  // past them; answers the number of runs. Every run reads one entry for 1 or more frames.
+  int32_t walk(Run* runs, int32_t capacity, int32_t frames);
+  // The phase of the next frame.
+  double phase() const;
 
 private:
-  // Frames from here that stay below `boundary`, counted exactly; leaves the phase at the last of them.
-  int32_t framesBelow(int32_t boundary, int32_t limit);
+  // Switches to counting on the grid of the phase's binade when the additions there are predictable.
+  bool enterGrid();
+  // Runs on the grid, until the frames, the room or the binade ends.
+  int32_t walkOnGrid(Run* runs, int32_t capacity, int32_t& frames);
+  // Frames off the grid, one by one: the first run's worth at most.
+  Run walkFrameByFrame(int32_t frames);
   // One frame of the walk: add the increment, wrap once past the end of the bar.
   void step();
 
   double phase_;
   double increment_;
+  // On the grid: the phase as a whole number of ulps (hidden bit included), the rounded increment in
+  // ulps, and the binade's exponent; an entry spans 2^shift ulps, of which stride fits quotient times.
+  bool onGrid_ = false;
+  uint64_t here_ = 0;
+  uint64_t stride_ = 0;
+  uint64_t exponentBits_ = 0;
+  int32_t shift_ = 0;
+  uint64_t quotient_ = 0;
+  uint64_t remainder_ = 0;
 };

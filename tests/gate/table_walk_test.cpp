@@ -19,15 +19,21 @@ struct Walked {
   double phase;
 };
 
-Walked walkInRuns(double phase, double increment, int32_t frames) {
+// Walks in batches of `capacity` runs, as a caller with little room for runs does.
+Walked walkInRuns(double phase, double increment, int32_t frames, int32_t capacity = 64) {
   Walked walked{{}, 0.0};
   TableWalk walk(phase, increment);
+  std::vector<TableWalk::Run> runs(static_cast<size_t>(capacity));
   for (int32_t done = 0; done < frames;) {
-    const TableWalk::Run run = walk.next(frames - done);
-    EXPECT_GE(run.frames, 1);
-    EXPECT_LE(run.frames, frames - done);
-    walked.indices.insert(walked.indices.end(), static_cast<size_t>(run.frames), run.index);
-    done += run.frames;
+    const int32_t count = walk.walk(runs.data(), capacity, frames - done);
+    EXPECT_GE(count, 1);
+    EXPECT_LE(count, capacity);
+    for (int32_t n = 0; n < count; ++n) {
+      EXPECT_GE(runs[n].frames, 1);
+      walked.indices.insert(walked.indices.end(), static_cast<size_t>(runs[n].frames), runs[n].index);
+      done += runs[n].frames;
+    }
+    EXPECT_LE(done, frames);
   }
   walked.phase = walk.phase();
   return walked;
@@ -48,8 +54,8 @@ uint64_t bitsOf(double value) {
 }
 
 // Returns true when the walks agree; reports the first differing frame otherwise.
-::testing::AssertionResult walksAgree(double phase, double increment, int32_t frames) {
-  const Walked walked = walkInRuns(phase, increment, frames);
+::testing::AssertionResult walksAgree(double phase, double increment, int32_t frames, int32_t capacity = 64) {
+  const Walked walked = walkInRuns(phase, increment, frames, capacity);
   const std::vector<int32_t> expected = referenceIndices(phase, increment, frames);
   for (int32_t k = 0; k < frames; ++k)
     if (walked.indices[k] != expected[k])
@@ -92,7 +98,9 @@ TEST(TableWalk, MatchesFrameByFrameWalkForHostTimes) {
     BarPhase phase;
     ASSERT_TRUE(barPhaseOf(timeAt(rate, randomPosition(random), tempo), phase));
     const int32_t frames = 1 + static_cast<int32_t>(random() % 2048);
-    ASSERT_TRUE(walksAgree(phase.start, phase.increment, frames)) << "tempo " << tempo << " rate " << rate;
+    const int32_t capacity = 1 + static_cast<int32_t>(random() % 80);
+    ASSERT_TRUE(walksAgree(phase.start, phase.increment, frames, capacity))
+        << "tempo " << tempo << " rate " << rate << " capacity " << capacity;
   }
 }
 
@@ -130,7 +138,8 @@ TEST(TableWalk, MatchesFrameByFrameWalkAtTheLimits) {
   for (const double increment : increments)
     for (const double phase : phases)
       for (const int32_t frames : {1, 2, 3, 100, 3000})
-        ASSERT_TRUE(walksAgree(phase, increment, frames)) << frames << " frames";
+        for (const int32_t capacity : {1, 2, 64})
+          ASSERT_TRUE(walksAgree(phase, increment, frames, capacity)) << frames << " frames";
 }
 
 TEST(TableWalk, LandingOnTheBarsEndReadsEntry1024Once) {
@@ -140,15 +149,17 @@ TEST(TableWalk, LandingOnTheBarsEndReadsEntry1024Once) {
 }
 
 TEST(TableWalk, ReadsEachEntryForAsManyFramesAsItLasts) {
-  // 64 frames per table point: every run but the limited ones is 64 frames long.
+  // 64 frames per table point: every run but the cut ones is 64 frames long.
   TableWalk walk(10.0, 1.0 / 64.0);
-  const TableWalk::Run first = walk.next(1000);
-  EXPECT_EQ(first.index, 10);
-  EXPECT_EQ(first.frames, 64);
-  const TableWalk::Run limited = walk.next(5);
-  EXPECT_EQ(limited.index, 11);
-  EXPECT_EQ(limited.frames, 5);
-  const TableWalk::Run rest = walk.next(1000);
-  EXPECT_EQ(rest.index, 11);
-  EXPECT_EQ(rest.frames, 59);
+  TableWalk::Run runs[3];
+  ASSERT_EQ(walk.walk(runs, 3, 133), 3);
+  EXPECT_EQ(runs[0].index, 10);
+  EXPECT_EQ(runs[0].frames, 64);
+  EXPECT_EQ(runs[1].index, 11);
+  EXPECT_EQ(runs[1].frames, 64);
+  EXPECT_EQ(runs[2].index, 12);
+  EXPECT_EQ(runs[2].frames, 5); // the frames ran out
+  ASSERT_EQ(walk.walk(runs, 1, 1000), 1);
+  EXPECT_EQ(runs[0].index, 12);
+  EXPECT_EQ(runs[0].frames, 59);
 }
