@@ -1,0 +1,63 @@
+// Proves the leak tests' counters count: five objects or windows made raise them by five, and deleting
+// them brings them back. The GDI kinds are made once first: the platform makes some objects of its own
+// on first use (stock objects) and keeps them.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "tests/toolkit/support/host_window.h"
+#include "tests/toolkit/support/resource_census.h"
+
+namespace {
+
+struct FiveObjects {
+  HPEN pen = CreatePen(PS_SOLID, 1, RGB(1, 2, 3));
+  HBRUSH brush = CreateSolidBrush(RGB(4, 5, 6));
+  HBITMAP bitmap = CreateBitmap(4, 4, 1, 1, nullptr);
+  HDC device = CreateCompatibleDC(nullptr);
+  HFONT font = CreateFontA(-10, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
+
+  ~FiveObjects() {
+    DeleteObject(pen);
+    DeleteObject(brush);
+    DeleteObject(bitmap);
+    DeleteDC(device);
+    DeleteObject(font);
+  }
+};
+
+// Five windows nested in each other inside a host window: the census counts descendants at every depth.
+struct FiveWindows {
+  HWND outer = nullptr;
+  explicit FiveWindows(HWND host) {
+    HWND parent = host;
+    for (int32_t i = 0; i < 5; ++i) {
+      parent = CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 20, 20, parent, nullptr, nullptr, nullptr);
+      if (i == 0) outer = parent;
+    }
+  }
+  ~FiveWindows() { DestroyWindow(outer); }
+};
+
+TEST(ResourceCensus, FiveGdiObjectsRaiseTheCountByFive) {
+  { FiveObjects warmUp; }
+  const int32_t start = liveGdiObjects();
+  {
+    FiveObjects five;
+    EXPECT_EQ(liveGdiObjects(), start + 5);
+  }
+  EXPECT_EQ(liveGdiObjects(), start);
+}
+
+TEST(ResourceCensus, FiveWindowsRaiseTheCountByFive) {
+  // The platform keeps a window of its own per thread while a top-level window lives.
+  HostWindow host(50, 50);
+  const int32_t start = liveWindows();
+  {
+    FiveWindows five(host.handle());
+    EXPECT_EQ(liveWindows(), start + 5);
+  }
+  EXPECT_EQ(liveWindows(), start);
+}
+
+} // namespace
