@@ -41,6 +41,8 @@ void StepGate::dumpPrograms() const {
 }
 
 void StepGate::selectProgram(int32_t program) {
+  // The dispatcher checks the number, but the editor and tools call in directly.
+  if (program < 0 || program >= kProgramCount) return;
   storeCurrentProgram(program);
   // Through the table of virtual operations, so an effect with an editor moves its controls; each value
   // goes back into the record it came from.

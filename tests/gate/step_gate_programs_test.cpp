@@ -170,6 +170,17 @@ TEST(StepGate, SelectingTheCurrentProgramAgainRebuildsTheTableAndKeepsTheRecord)
   EXPECT_TRUE(sameRecord(gate->program(2), record));
 }
 
+TEST(StepGate, ProgramNumbersOutsideTheBankChangeNothing) {
+  TimeHost host;
+  auto gate = makeGate(host);
+  gate->selectProgram(4);
+  for (const int32_t outside : {-1, 16, 1000}) {
+    gate->selectProgram(outside);
+    select(*gate, outside);
+    EXPECT_EQ(gate->currentProgram(), 4) << outside;
+  }
+}
+
 TEST(StepGate, WrittenValuesComeBackWithTheirProgram) {
   TimeHost host;
   auto gate = makeGate(host);
