@@ -4,7 +4,7 @@
 
 #include <new>
 
-#include "gate/step_gate.h"
+#include "gate/step_gate_edit.h"
 #include "host/module_state.h"
 #include "host/opcodes.h"
 
@@ -20,7 +20,7 @@ extern "C" PluginRecord* PLUGIN_CDECL pluginMain(HostCallback callback) {
   // The flag describes only the construction in progress: one failed instance must not fail every later one.
   creationFailed = false;
   try {
-    PluginEffect* effect = new (std::nothrow) StepGate(callback);
+    PluginEffect* effect = new (std::nothrow) StepGateEdit(callback);
     if (effect == nullptr) return nullptr;
     if (creationFailed) {
       delete effect;

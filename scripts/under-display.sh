@@ -6,7 +6,7 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 export WINEPREFIX="${WINEPREFIX:-$root/build/win32/wine}"
 export WINEARCH=win32
 export WINEDEBUG="${WINEDEBUG:--all}"
-export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
 if [ -z "${STEPGATE_IN_DISPLAY:-}" ]; then
   export STEPGATE_IN_DISPLAY=1
   exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"

@@ -33,13 +33,16 @@ EditorSession::EditorSession(PluginHost& host) : host_(host) {
   if (host.dispatch(Opcode::EditorRect, 0, 0, &rect) == 0 || rect == nullptr) return;
   rect_ = *rect;
   registerHostClass();
-  const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_VISIBLE;
+  const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
   RECT frame = {0, 0, rect_.right - rect_.left, rect_.bottom - rect_.top};
   AdjustWindowRect(&frame, style, FALSE);
   window_ = CreateWindowExA(0, kWindowClass, "gatehost editor", style, kWindowOrigin, kWindowOrigin,
                             frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
                             GetModuleHandleA(nullptr), nullptr);
   if (window_ == nullptr) return;
+  // Shown without activation: the synthesised Alt key then opens no window menu, and closing costs no
+  // wait for the focus to move.
+  ShowWindow(window_, SW_SHOWNOACTIVATE);
   SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&EditorSession::windowProc));
   host.dispatch(Opcode::EditorOpen, 0, 0, window_);
@@ -64,6 +67,15 @@ LRESULT CALLBACK EditorSession::windowProc(HWND window, UINT message, WPARAM wPa
     session->host_.dispatch(Opcode::EditorIdle);
     return 0;
   }
+  // Alt pressed and released alone would start the window menu's modal loop, which eats the next clicks:
+  // this host has no menu, and Alt+click belongs to the controls.
+  if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_KEYMENU) return 0;
+  // Clicks leave the window inactive, as it was shown: keys then reach no window of this process, and the
+  // controls read them from the key state alone.
+  if (message == WM_MOUSEACTIVATE) return MA_NOACTIVATE;
+  if (session != nullptr && message == WM_PARENTNOTIFY &&
+      (LOWORD(wParam) == WM_LBUTTONDOWN || LOWORD(wParam) == WM_RBUTTONDOWN))
+    ++session->presses_;
   return DefWindowProcA(window, message, wParam, lParam);
 }
 
@@ -90,11 +102,24 @@ void EditorSession::waitForProgress() {
     std::this_thread::sleep_for(std::chrono::milliseconds(1));
 }
 
+void EditorSession::waitForPress(int32_t pressesBefore) {
+  const auto limit = std::chrono::steady_clock::now() + kSettleLimit;
+  while (presses_.load() == pressesBefore && std::chrono::steady_clock::now() < limit)
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+}
+
 void EditorSession::perform(const std::vector<Gesture>& gestures) {
   if (window_ == nullptr) return;
   std::atomic<bool> done{false};
   std::thread input([&] {
-    performGestures(window_, gestures, [this] { waitForProgress(); });
+    int32_t pressesBefore = presses_.load();
+    GestureSync sync;
+    sync.settle = [this] { waitForProgress(); };
+    sync.awaitPress = [this, &pressesBefore] {
+      waitForPress(pressesBefore);
+      pressesBefore = presses_.load();
+    };
+    performGestures(window_, gestures, sync);
     done = true;
   });
   while (!done) pumpOnce(5);

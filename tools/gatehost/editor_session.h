@@ -41,6 +41,7 @@ private:
   static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void pumpOnce(DWORD waitMilliseconds);
   void waitForProgress();
+  void waitForPress(int32_t pressesBefore);
 
   PluginHost& host_;
   HWND window_ = nullptr;
@@ -48,4 +49,6 @@ private:
   int32_t idleTicks_ = 0;
   // Message-loop passes plus effect requests: what the input thread watches to know its last step was seen.
   std::atomic<int32_t> uiPasses_{0};
+  // Button presses the editor window has received (its parent is told of each before the window is).
+  std::atomic<int32_t> presses_{0};
 };

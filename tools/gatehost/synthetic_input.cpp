@@ -6,6 +6,7 @@
 namespace {
 
 constexpr int32_t kDragSteps = 24;
+constexpr int32_t kMoveAttempts = 20;
 
 void sendMouse(DWORD flags, LONG dx = 0, LONG dy = 0) {
   INPUT input{};
@@ -26,12 +27,44 @@ void sendKey(WORD key, bool down) {
 
 WORD keyOf(Modifier modifier) { return modifier == Modifier::Shift ? VK_SHIFT : VK_MENU; }
 
-void moveTo(HWND window, POINT client) {
+// Under Wine an injected Shift is forgotten whenever the pointer position is read (the platform takes
+// Shift from the display's own state then), so Shift is also held on the display itself, through its
+// input tool, when that is at hand. Alt is kept as injected.
+bool holdShiftOnDisplay(bool down) {
+  char command[64];
+  std::snprintf(command, sizeof command, "Z:\\usr\\bin\\xdotool %s shift", down ? "keydown" : "keyup");
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessA(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    return false;
+  WaitForSingleObject(process.hProcess, INFINITE);
+  DWORD status = 1;
+  GetExitCodeProcess(process.hProcess, &status);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return status == 0;
+}
+
+void holdModifier(Modifier modifier, bool down) {
+  if (modifier == Modifier::Shift) holdShiftOnDisplay(down);
+  sendKey(keyOf(modifier), down);
+}
+
+// Returns once the platform reports the pointer there (or after a bounded wait): the display echoes a
+// move back, and its echo resets the injected modifier keys, so they are pressed only after it.
+void moveTo(HWND window, POINT client, const std::function<void()>& settle) {
   POINT screen = client;
   ClientToScreen(window, &screen);
   const LONG width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
   sendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, (screen.x * 65535 + width / 2) / (width - 1),
             (screen.y * 65535 + height / 2) / (height - 1));
+  for (int32_t attempt = 0; attempt < kMoveAttempts; ++attempt) {
+    POINT now;
+    if (GetCursorPos(&now) && now.x == screen.x && now.y == screen.y) break;
+    settle();
+  }
+  settle();
 }
 
 bool parsePoint(const std::string& text, POINT& point) {
@@ -64,26 +97,29 @@ bool parseGesture(const std::string& text, Gesture::Kind kind, Gesture& gesture)
   return true;
 }
 
-void performGestures(HWND window, const std::vector<Gesture>& gestures, const std::function<void()>& settle) {
+void performGestures(HWND window, const std::vector<Gesture>& gestures, const GestureSync& sync) {
+  const std::function<void()>& settle = sync.settle;
   for (const Gesture& gesture : gestures) {
     const bool right = gesture.kind == Gesture::Kind::RightClick;
     const bool held = gesture.modifier != Modifier::None;
-    moveTo(window, gesture.from);
-    settle();
-    if (held) sendKey(keyOf(gesture.modifier), true);
+    moveTo(window, gesture.from, settle);
+    // The modifier goes down right before the button, with no pointer read in between to forget it.
+    if (held) holdModifier(gesture.modifier, true);
     sendMouse(right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN);
+    // The press reaches the window some time after the input: release only once it is being handled.
+    sync.awaitPress();
     settle();
     if (gesture.kind == Gesture::Kind::Drag) {
       for (int32_t step = 1; step <= kDragSteps; ++step) {
-        moveTo(window, {gesture.from.x + (gesture.to.x - gesture.from.x) * step / kDragSteps,
-                        gesture.from.y + (gesture.to.y - gesture.from.y) * step / kDragSteps});
-        // The platform lets go of an injected Shift whenever the pointer moves: hold it again.
-        if (gesture.modifier == Modifier::Shift) sendKey(VK_SHIFT, true);
+        moveTo(window,
+               {gesture.from.x + (gesture.to.x - gesture.from.x) * step / kDragSteps,
+                gesture.from.y + (gesture.to.y - gesture.from.y) * step / kDragSteps},
+               settle);
         settle();
       }
     }
     sendMouse(right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP);
-    if (held) sendKey(keyOf(gesture.modifier), false);
+    if (held) holdModifier(gesture.modifier, false);
     settle();
   }
 }

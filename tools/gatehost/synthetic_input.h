@@ -22,7 +22,14 @@ struct Gesture {
 // Parses "X,Y" (click) or "X1,Y1:X2,Y2" (drag), with an optional "shift:" or "alt:" in front.
 bool parseGesture(const std::string& text, Gesture::Kind kind, Gesture& gesture);
 
+// What the gestures wait for from the window's thread.
+struct GestureSync {
+  // Answers once the window has had the chance to see the last step.
+  std::function<void()> settle;
+  // Answers once the window has begun handling the last button press.
+  std::function<void()> awaitPress;
+};
+
 // Performs the gestures on the calling thread, which must not be the window's own (a press blocks the
-// window's thread in the control's tracking loop). After each step it calls `settle`, which answers once
-// the window has had the chance to see the step.
-void performGestures(HWND window, const std::vector<Gesture>& gestures, const std::function<void()>& settle);
+// window's thread in the control's tracking loop).
+void performGestures(HWND window, const std::vector<Gesture>& gestures, const GestureSync& sync);

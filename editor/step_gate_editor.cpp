@@ -1,0 +1,131 @@
+// The editor's layout follows from its bitmaps: a fader is the track's size, the step columns are one
+// track width plus 3 pixels apart, and a handle travels the track's height less its own.
+#include "editor/step_gate_editor.h"
+
+#include <windows.h>
+
+#include "gate/gate_parameter.h"
+#include "gate/step_gate.h"
+#include "resources/resource_ids.h"
+#include "toolkit/controls/fader.h"
+#include "toolkit/controls/toggle_button.h"
+#include "toolkit/graphics/pixmap.h"
+#include "toolkit/graphics/root_view.h"
+
+const Rect StepGateEditor::kCurveStrip{11, 7, 309, 72};
+
+namespace {
+
+constexpr int32_t kFaderLeft = 11;
+constexpr int32_t kFaderTop = 103;
+constexpr int32_t kButtonLeft = 13;
+constexpr int32_t kButtonTop = 85;
+constexpr int32_t kButtonWidth = 13;
+constexpr int32_t kButtonHeight = 17;
+constexpr int32_t kColumnGap = 3;
+constexpr float kInterpolReset = 0.5f;
+constexpr float kBarWidthReset = 1.0f;
+
+Pixmap* loadOnce(Pixmap* pixmap, int32_t id) { return pixmap != nullptr ? pixmap : new Pixmap(id); }
+
+void releaseAndForget(Pixmap*& pixmap) {
+  if (pixmap != nullptr) pixmap->release();
+  pixmap = nullptr;
+}
+
+} // namespace
+
+StepGateEditor::StepGateEditor(StepGate* gate) : GuiEditorBase(gate), gate_(gate) {
+  background_ = new Pixmap(RESOURCE_BACKGROUND);
+  editorRect = {0, 0, static_cast<int16_t>(background_->height()),
+                static_cast<int16_t>(background_->width())};
+}
+
+StepGateEditor::~StepGateEditor() { background_->release(); }
+
+Fader* StepGateEditor::addFader(const Rect& size, int32_t tag) {
+  const int32_t maximumPosition = kFaderTop + track_->height() - handle_->height() - 1;
+  auto* fader =
+      new Fader(size, this, tag, kFaderTop, maximumPosition, handle_, track_, Point(0, 0), faderOriginBottom);
+  fader->setHandleOrigin(Point(1, 0));
+  fader->putValue(gate_->readParameter(tag));
+  return fader;
+}
+
+int32_t StepGateEditor::openIn(void* parentWindow) {
+  GuiEditorBase::openIn(parentWindow);
+  track_ = loadOnce(track_, RESOURCE_FADER_TRACK);
+  handle_ = loadOnce(handle_, RESOURCE_FADER_HANDLE);
+  button_ = loadOnce(button_, RESOURCE_STEP_BUTTON);
+  rootView = new RootView(Rect(0, 0, background_->width(), background_->height()),
+                          static_cast<HWND>(parentWindow), this);
+  rootView->setBackdrop(background_);
+
+  const int32_t pitch = track_->width() + kColumnGap;
+  Rect faderRect(kFaderLeft, kFaderTop, kFaderLeft + track_->width(), kFaderTop + track_->height());
+  Rect buttonRect(kButtonLeft, kButtonTop, kButtonLeft + kButtonWidth, kButtonTop + kButtonHeight);
+  for (int32_t step = 0; step < kStepCount; ++step) {
+    Fader* fader = addFader(faderRect, FirstStepLevel + step);
+    rootView->addWidget(fader);
+    stepControls_[FirstStepLevel + step] = fader;
+
+    auto* button = new ToggleButton(buttonRect, this, FirstStepSwitch + step, button_);
+    button->putValue(gate_->readParameter(FirstStepSwitch + step));
+    rootView->addWidget(button);
+    stepControls_[FirstStepSwitch + step] = button;
+
+    faderRect.moveBy(pitch, 0);
+    buttonRect.moveBy(pitch, 0);
+  }
+  // Interpol stands one column after where a 17th step fader would be, BarWidth one further.
+  faderRect.moveBy(pitch, 0);
+  interpolFader_ = addFader(faderRect, InterpolParameter);
+  interpolFader_->setResetValue(kInterpolReset);
+  rootView->addWidget(interpolFader_);
+  faderRect.moveBy(pitch, 0);
+  barWidthFader_ = addFader(faderRect, BarWidthParameter);
+  barWidthFader_->setResetValue(kBarWidthReset);
+  rootView->addWidget(barWidthFader_);
+
+  requestUpdate();
+  return 1;
+}
+
+void StepGateEditor::closeEditor() {
+  delete rootView;
+  rootView = nullptr;
+  for (ValueWidget*& control : stepControls_) control = nullptr;
+  interpolFader_ = barWidthFader_ = nullptr;
+  releaseAndForget(track_);
+  releaseAndForget(handle_);
+  releaseAndForget(button_);
+}
+
+void StepGateEditor::applyUpdate() {
+  gate_->buildGainTable();
+  drawCurve();
+}
+
+ValueWidget* StepGateEditor::controlOf(int32_t index) const {
+  if (rootView == nullptr) return nullptr;
+  if (index >= FirstStepLevel && index < InterpolParameter) return stepControls_[index];
+  if (index == InterpolParameter) return interpolFader_;
+  if (index == BarWidthParameter) return barWidthFader_;
+  return nullptr;
+}
+
+void StepGateEditor::parameterChanged(int32_t index, float) {
+  if (rootView == nullptr) return;
+  // The control shows the effect's live value, whatever value the caller passed along.
+  if (ValueWidget* control = controlOf(index)) control->putValue(gate_->readParameter(index));
+  requestUpdate();
+}
+
+void StepGateEditor::controlEdited(Canvas* canvas, ValueWidget* control) {
+  const int32_t tag = control->tag();
+  if (tag >= FirstStepLevel && tag <= BarWidthParameter) {
+    gate_->writeParameterAndNotify(tag, control->value());
+    control->refreshIfChanged(canvas);
+  }
+  requestUpdate();
+}

@@ -1,0 +1,155 @@
+// Checks the gate's editor through its classes: controls at the live values, the curve drawn at the first
+// idle, program changes and host writes reaching the controls, and no GDI or window left behind.
+#include <gtest/gtest.h>
+
+#include "editor/step_gate_editor.h"
+#include "gate/step_gate_edit.h"
+#include "tests/editor/editor_pixels.h"
+#include "tests/toolkit/support/host_window.h"
+#include "tests/toolkit/support/resource_census.h"
+#include "toolkit/controls/value_widget.h"
+#include "toolkit/graphics/canvas.h"
+#include "toolkit/graphics/root_view.h"
+
+namespace {
+
+intptr_t dispatch(PluginEffect& effect, Opcode opcode, void* data = nullptr) {
+  return effect.handleOpcode(static_cast<int32_t>(opcode), 0, 0, data, 0.0f);
+}
+
+// An editor opened in a host window, as a host opens it.
+struct OpenEditor {
+  explicit OpenEditor(StepGateEdit& gate) : gate(gate), window(386, 240) {
+    EditorRect* rect = nullptr;
+    dispatch(gate, Opcode::EditorRect, &rect);
+    opened = rect != nullptr && dispatch(gate, Opcode::EditorOpen, window.handle()) == 1;
+    handlePendingMessages();
+  }
+  ~OpenEditor() { dispatch(gate, Opcode::EditorClose); }
+  void idle() {
+    dispatch(gate, Opcode::EditorIdle);
+    handlePendingMessages();
+  }
+  StepGateEdit& gate;
+  HostWindow window;
+  bool opened = false;
+};
+
+} // namespace
+
+TEST(StepGateEditor, AsksForTheBackgroundsSizeAndOpensWithEveryControlAtItsLiveValue) {
+  StepGateEdit gate(nullptr);
+  EditorRect* rect = nullptr;
+  EXPECT_EQ(dispatch(gate, Opcode::EditorRect, &rect), 1);
+  ASSERT_NE(rect, nullptr);
+  EXPECT_EQ(rect->top, 0);
+  EXPECT_EQ(rect->left, 0);
+  EXPECT_EQ(rect->bottom, 240);
+  EXPECT_EQ(rect->right, 386);
+  EXPECT_EQ(gate.gateEditor()->controlOf(0), nullptr);
+
+  OpenEditor editor(gate);
+  ASSERT_TRUE(editor.opened);
+  for (int32_t index = 0; index < 34; ++index) {
+    ValueWidget* control = gate.gateEditor()->controlOf(index);
+    ASSERT_NE(control, nullptr) << index;
+    EXPECT_EQ(control->value(), index == 32 ? 0.5f : 1.0f) << index;
+    EXPECT_EQ(control->tag(), index);
+  }
+  EXPECT_EQ(gate.gateEditor()->openRootView()->widgetCount(), 34);
+  EXPECT_EQ(gate.gateEditor()->controlOf(0)->size().left, 11);
+  EXPECT_EQ(gate.gateEditor()->controlOf(15)->size().left, 11 + 19 * 15);
+  EXPECT_EQ(gate.gateEditor()->controlOf(16)->size().top, 85);
+  EXPECT_EQ(gate.gateEditor()->controlOf(32)->size().left, 334);
+  EXPECT_EQ(gate.gateEditor()->controlOf(33)->size().left, 353);
+}
+
+TEST(StepGateEditor, FirstIdleDrawsTheCurveOfTheCurrentTable) {
+  StepGateEdit gate(nullptr);
+  gate.writeParameter(18, 0.0f); // step 3 short, so the curve has an edge to find
+  gate.writeParameter(33, 0.0f);
+  OpenEditor editor(gate);
+  ASSERT_TRUE(editor.opened);
+  editor.idle();
+  GainTable table;
+  gate.copyGainTable(table);
+  const CapturedImage image = captureClientArea(editor.window.handle());
+  ASSERT_EQ(image.width, 386);
+  for (int32_t column = 0; column < 298; ++column) {
+    EXPECT_EQ(pixelAt(image, 11 + column, curveRow(table, column)), kCurveColor) << "column " << column;
+    EXPECT_EQ(pixelAt(image, 11 + column, 71), kStripColor) << "column " << column;
+  }
+  // Step 3 is cut short after its first 33 points: the curve falls there.
+  EXPECT_LT(curveRow(table, 40), curveRow(table, 53));
+}
+
+TEST(StepGateEditor, ProgramSelectionMovesEveryControlAndAsksForOneUpdate) {
+  StepGateEdit gate(nullptr);
+  gate.handleOpcode(static_cast<int32_t>(Opcode::SelectProgram), 0, 4, nullptr, 0.0f);
+  for (int32_t index = 0; index < 34; ++index)
+    gate.writeParameter(index, static_cast<float>(index % 5) / 4.0f);
+  gate.handleOpcode(static_cast<int32_t>(Opcode::SelectProgram), 0, 0, nullptr, 0.0f);
+  OpenEditor editor(gate);
+  editor.idle();
+  EXPECT_FALSE(gate.gateEditor()->isUpdatePending());
+  gate.handleOpcode(static_cast<int32_t>(Opcode::SelectProgram), 0, 4, nullptr, 0.0f);
+  for (int32_t index = 0; index < 34; ++index)
+    EXPECT_EQ(gate.gateEditor()->controlOf(index)->value(), static_cast<float>(index % 5) / 4.0f) << index;
+  EXPECT_TRUE(gate.gateEditor()->isUpdatePending());
+  editor.idle();
+  EXPECT_FALSE(gate.gateEditor()->isUpdatePending());
+}
+
+TEST(StepGateEditor, ValueWrittenWhileClosedShowsWhenOpened) {
+  StepGateEdit gate(nullptr);
+  gate.writeParameter(5, 0.25f);
+  EXPECT_EQ(gate.readParameter(5), 0.25f);
+  OpenEditor editor(gate);
+  EXPECT_EQ(gate.gateEditor()->controlOf(5)->value(), 0.25f);
+}
+
+TEST(StepGateEditor, ControlEditTellsTheHostAndMovesTheEffect) {
+  StepGateEdit gate(nullptr);
+  OpenEditor editor(gate);
+  ValueWidget* fader = gate.gateEditor()->controlOf(3);
+  fader->putValue(0.375f);
+  HWND window = gate.gateEditor()->openRootView()->windowHandle();
+  HDC device = GetDC(window);
+  {
+    Canvas canvas(gate.gateEditor()->openRootView(), device, window);
+    gate.gateEditor()->controlEdited(&canvas, fader);
+  }
+  ReleaseDC(window, device);
+  EXPECT_EQ(fader->shownValue(), 0.375f);
+  EXPECT_EQ(gate.readParameter(3), 0.375f);
+  EXPECT_EQ(gate.program(0).stepLevels[3], 0.375f);
+  EXPECT_TRUE(gate.gateEditor()->isUpdatePending());
+}
+
+TEST(StepGateEditor, OpenCloseCyclesLeaveNoGdiObjectOrWindowBehind) {
+  HostWindow window(386, 240);
+  const int32_t gdiBefore = liveGdiObjects(), windowsBefore = liveWindows();
+  {
+    StepGateEdit gate(nullptr);
+    // The background stays loaded while the editor exists; the other three bitmaps live while it is open.
+    const int32_t gdiClosed = liveGdiObjects();
+    EXPECT_GE(gdiClosed, gdiBefore + 1);
+    for (int32_t cycle = 0; cycle < 100; ++cycle) {
+      EditorRect* rect = nullptr;
+      dispatch(gate, Opcode::EditorRect, &rect);
+      dispatch(gate, Opcode::EditorOpen, window.handle());
+      handlePendingMessages();
+      dispatch(gate, Opcode::EditorIdle);
+      if (cycle == 0) {
+        EXPECT_GE(liveGdiObjects(), gdiClosed + 3);
+        EXPECT_EQ(liveWindows(), windowsBefore + 1);
+      }
+      dispatch(gate, Opcode::EditorClose);
+      handlePendingMessages();
+      ASSERT_EQ(liveGdiObjects(), gdiClosed) << "cycle " << cycle;
+      ASSERT_EQ(liveWindows(), windowsBefore) << "cycle " << cycle;
+    }
+  }
+  EXPECT_EQ(liveGdiObjects(), gdiBefore);
+  EXPECT_EQ(liveWindows(), windowsBefore);
+}

@@ -1,0 +1,135 @@
+// Checks the complete plug-in as a host meets it: the editor opened from the DLL's record, played with real
+// synthesised mouse and keyboard input, telling the host of every edit.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+#include "tests/editor/editor_pixels.h"
+#include "tools/gatehost/editor_session.h"
+
+namespace {
+
+const char kPlugin[] = "stepgate.dll";
+
+// The centre of step button s, and a point on step fader s's handle at the top of its travel.
+POINT buttonCentre(int32_t step) { return {19 + 19 * step, 93}; }
+POINT faderHandleTop(int32_t step) { return {18 + 19 * step, 109}; }
+
+Gesture click(POINT at, Modifier modifier = Modifier::None) {
+  Gesture gesture;
+  gesture.kind = Gesture::Kind::Click;
+  gesture.modifier = modifier;
+  gesture.from = gesture.to = at;
+  return gesture;
+}
+
+// Runs gatehost.exe from beside this test and answers what it printed.
+std::string runGatehost(const std::string& arguments) {
+  const char kOutput[] = "gatehost-output.txt";
+  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+  HANDLE file = CreateFileA(kOutput, GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdOutput = startup.hStdError = file;
+  PROCESS_INFORMATION process{};
+  std::string command = "gatehost.exe " + arguments;
+  if (CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
+                     &process)) {
+    WaitForSingleObject(process.hProcess, INFINITE);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+  }
+  CloseHandle(file);
+  std::string output;
+  if (FILE* in = std::fopen(kOutput, "rb")) {
+    char buffer[4096];
+    size_t got;
+    while ((got = std::fread(buffer, 1, sizeof buffer, in)) > 0) output.append(buffer, got);
+    std::fclose(in);
+  }
+  return output;
+}
+
+int32_t greenRowIn(const CapturedImage& image, int32_t x) {
+  for (int32_t y = 7; y < 72; ++y)
+    if (pixelAt(image, x, y) == kCurveColor) return y;
+  return -1;
+}
+
+} // namespace
+
+TEST(PluginEditor, RecordReportsTheFinalIdentifierAndAnEditorFromConstruction) {
+  PluginLibrary library(kPlugin);
+  PluginHost host(library);
+  ASSERT_NE(host.record(), nullptr);
+  EXPECT_EQ(host.record()->pluginId, 0x4B747673);
+  EXPECT_EQ(host.record()->capabilityFlags, 0x15);
+}
+
+TEST(PluginEditor, ClickingStepThreeSwitchesItOffTellsTheHostAndCutsTheCurve) {
+  PluginLibrary library(kPlugin);
+  PluginHost host(library);
+  host.writeParameter(33, 0.0f);
+  EditorSession session(host);
+  ASSERT_TRUE(session.isOpen());
+  session.runIdles(5);
+  const CapturedImage before = session.capture();
+  session.perform({click(buttonCentre(2))});
+  session.runIdles(5);
+  const CapturedImage after = session.capture();
+
+  ASSERT_EQ(host.automation().size(), 1u);
+  EXPECT_EQ(host.automation()[0].index, 18);
+  EXPECT_EQ(host.automation()[0].value, 0.0f);
+  EXPECT_EQ(host.readParameter(18), 0.0f);
+  // Column 52 samples entry 178, in the silent second half of step 3; column 40 its sounding first half.
+  EXPECT_EQ(greenRowIn(before, 11 + 52), greenRowIn(before, 11 + 40));
+  EXPECT_GT(greenRowIn(after, 11 + 52), greenRowIn(before, 11 + 52) + 20);
+  EXPECT_EQ(greenRowIn(after, 11 + 20), greenRowIn(before, 11 + 20));
+}
+
+TEST(PluginEditor, DraggingAStepFaderDownLowersItAndReportsEveryChange) {
+  PluginLibrary library(kPlugin);
+  PluginHost host(library);
+  EditorSession session(host);
+  ASSERT_TRUE(session.isOpen());
+  session.runIdles(3);
+  Gesture drag;
+  drag.kind = Gesture::Kind::Drag;
+  drag.from = faderHandleTop(4);
+  drag.to = {drag.from.x, drag.from.y + 40};
+  session.perform({drag});
+  session.runIdles(3);
+
+  const std::vector<AutomationNotice>& notices = host.automation();
+  ASSERT_GE(notices.size(), 5u);
+  for (size_t i = 0; i < notices.size(); ++i) {
+    EXPECT_EQ(notices[i].index, 4);
+    if (i > 0) {
+      EXPECT_LT(notices[i].value, notices[i - 1].value);
+    }
+  }
+  // 40 pixels of the 67-pixel travel.
+  EXPECT_NEAR(notices.back().value, 1.0f - 40.0f / 67.0f, 1e-5f);
+  EXPECT_EQ(host.readParameter(4), notices.back().value);
+}
+
+// Each Alt+click is the first gesture of its own gatehost process: under Wine, a second synthesised
+// Alt+click in one process can reach the window only after its button is released.
+TEST(PluginEditor, AltClickResetsInterpolAndBarWidth) {
+  const struct Case {
+    const char* arguments;
+    const char* expected;
+  } cases[] = {
+      {"--set 32=0.2 --click alt:342,120", "automation: parameter 32 = 0.500000 (Interpol)"},
+      {"--set 33=0.3 --click alt:361,120", "automation: parameter 33 = 1.000000 (BarWidth)"},
+      {"--set 4=0.25 --click alt:87,150", "automation: parameter 4 = 0.500000 ( Bar 04 )"},
+  };
+  for (const Case& c : cases) {
+    const std::string output = runGatehost(std::string("editor stepgate.dll --idles 3 ") + c.arguments);
+    EXPECT_NE(output.find(c.expected), std::string::npos) << output;
+    EXPECT_NE(output.find("1 automation notices"), std::string::npos) << output;
+  }
+}
