@@ -52,3 +52,29 @@ write_bmp('keyed.bmp', 8, 4, keyed)
 write_bmp('all_key.bmp', 4, 4, all_key)
 write_bmp('no_key.bmp', 4, 4, no_key)
 write_bmp('backdrop.bmp', 80, 50, backdrop)
+
+
+# The faders' and bitmap buttons' pictures: every pixel tells where it came from, so a test can check
+# which part of a pixmap reached which pixel.
+def fader_handle(x, y):
+    # Key colour in the four corners, so keyed drawing shows the track there.
+    if x in (0, 13) and y in (0, 11):
+        return KEY
+    return (250, 10 * y, 5 + 10 * x)
+
+
+def fader_track(x, y):
+    return (40 + 2 * x, 2 * y, 90)
+
+
+def frame_strip(frame_height):
+    def pixel(x, y):
+        return (60 + 60 * (y // frame_height), 4 * x, 3 * (y % frame_height))
+    return pixel
+
+
+write_bmp('fader_handle.bmp', 14, 12, fader_handle)
+write_bmp('fader_track.bmp', 100, 100, fader_track)
+write_bmp('two_frames.bmp', 13, 34, frame_strip(17))
+write_bmp('three_frames.bmp', 30, 90, frame_strip(30))
+write_bmp('four_frames.bmp', 20, 40, frame_strip(10))

@@ -5,3 +5,8 @@
 #define kAllKeyBitmap 202
 #define kNoKeyBitmap 203
 #define kBackdropBitmap 204
+#define kFaderHandleBitmap 220
+#define kFaderTrackBitmap 221
+#define kTwoFramesBitmap 222
+#define kThreeFramesBitmap 223
+#define kFourFramesBitmap 224

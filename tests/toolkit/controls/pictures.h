@@ -1,0 +1,34 @@
+// Test pictures: the tests' own pixmaps held for a scope, their pixels laid out on a surface, and the
+// comparison of a painted area with an area of such a picture.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <memory>
+
+#include "tests/toolkit/support/memory_surface.h"
+#include "toolkit/graphics/pixmap.h"
+
+// Loads a bitmap of the tests and gives the creator's reference back at the end of the scope.
+class HeldPixmap {
+public:
+  explicit HeldPixmap(int32_t resourceId) : pixmap_(new Pixmap(resourceId)) {}
+  ~HeldPixmap() { pixmap_->release(); }
+
+  HeldPixmap(const HeldPixmap&) = delete;
+  HeldPixmap& operator=(const HeldPixmap&) = delete;
+
+  Pixmap* get() const { return pixmap_; }
+
+private:
+  Pixmap* pixmap_;
+};
+
+// The pixmap's own pixels on a surface of its size.
+std::unique_ptr<MemorySurface> pictureOf(Pixmap* pixmap);
+
+// Success when the area of the surface shows the picture's pixels of an area of the same size starting at
+// source; the failure names the first pixel that differs.
+testing::AssertionResult showsPicture(const MemorySurface& surface, const Rect& area,
+                                      const MemorySurface& picture, Point source);

@@ -1,0 +1,40 @@
+// What the faders, buttons and switches share: the report to the listener, the latching press, the unit
+// clamp, a float to pixel truncation that stays defined for any value, and the copy of one frame.
+#pragma once
+
+#include <cstdint>
+
+#include "toolkit/graphics/point.h"
+#include "toolkit/graphics/rect.h"
+
+class Canvas;
+class Pixmap;
+class ValueWidget;
+
+// The axis a control moves along; the horizontal controls share the vertical ones' code this way.
+enum class Axis : int32_t { vertical, horizontal };
+
+inline int32_t coordinateAlong(Point point, Axis axis) { return axis == Axis::vertical ? point.v : point.h; }
+inline int32_t leadingEdge(const Rect& rect, Axis axis) {
+  return axis == Axis::vertical ? rect.top : rect.left;
+}
+
+// Tells the control's listener (when it has one) that the user changed the control.
+void reportEdit(ValueWidget& control, Canvas* canvas);
+// The same, only when the value differs from the one last painted.
+void reportIfChanged(ValueWidget& control, Canvas* canvas);
+
+// The press of the latching buttons. While a button is held the value is the opposite of the value at
+// the press with the pointer inside the control (edges included) and that value outside it; a press
+// already released when handled flips the value once.
+void trackLatch(ValueWidget& control, Canvas* canvas, Point& point);
+
+// Above 1 becomes 1; below 0, or not a number, becomes 0.
+float clampToUnit(float value);
+
+// Drops the fraction toward zero. Values a control was given from outside may be huge or not a number:
+// they are held far outside any window instead of overflowing (not a number counts as 0).
+int32_t truncateToPixels(float value);
+
+// Copies the frame at source into the control's rectangle, opaquely; nothing without a pixmap.
+void drawFrame(Pixmap* pixmap, Canvas* canvas, const Rect& size, Point source);

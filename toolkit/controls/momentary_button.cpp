@@ -1,0 +1,31 @@
+// MomentaryButton: its frame choice, and the latching press followed by the report of the release.
+#include "toolkit/controls/momentary_button.h"
+
+#include "toolkit/controls/control_common.h"
+#include "toolkit/graphics/pixmap.h"
+
+MomentaryButton::MomentaryButton(const Rect& size, ValueListener* listener, int32_t tag, int32_t frameHeight,
+                                 Pixmap* pixmap, Point sourceOffset)
+    : ValueWidget(size, listener, tag), pixmap_(pixmap), sourceOffset_(sourceOffset),
+      frameHeight_(frameHeight) {
+  if (pixmap_ != nullptr) pixmap_->retain();
+}
+
+MomentaryButton::~MomentaryButton() {
+  if (pixmap_ != nullptr) pixmap_->release();
+}
+
+void MomentaryButton::paint(Canvas* canvas) {
+  value_ = clampToUnit(value_);
+  drawFrame(pixmap_, canvas, size_,
+            Point(sourceOffset_.h, sourceOffset_.v + (value_ != 0.0f ? frameHeight_ : 0)));
+  shownValue_ = value_;
+}
+
+void MomentaryButton::mousePressed(Canvas* canvas, Point& point) {
+  if (!clickable_) return;
+  trackLatch(*this, canvas, point);
+  // Told even when the value already is 0: the listener always sees the button let go.
+  value_ = 0.0f;
+  reportEdit(*this, canvas);
+}

@@ -1,0 +1,53 @@
+// RockerSwitch: its frame choice, the halves of its press and the spring back to the centre.
+#include "toolkit/controls/rocker_switch.h"
+
+#include "toolkit/controls/control_common.h"
+#include "toolkit/graphics/canvas.h"
+#include "toolkit/graphics/pixmap.h"
+
+RockerSwitch::RockerSwitch(const Rect& size, ValueListener* listener, int32_t tag, int32_t frameHeight,
+                           Pixmap* pixmap, Point sourceOffset)
+    : ValueWidget(size, listener, tag), pixmap_(pixmap), sourceOffset_(sourceOffset),
+      frameHeight_(frameHeight) {
+  if (pixmap_ != nullptr) pixmap_->retain();
+}
+
+RockerSwitch::~RockerSwitch() {
+  if (pixmap_ != nullptr) pixmap_->release();
+}
+
+void RockerSwitch::paint(Canvas* canvas) {
+  Point source = sourceOffset_;
+  if (value_ == 1.0f)
+    source.v += 2 * frameHeight_;
+  else if (value_ == 0.0f)
+    source.v += frameHeight_;
+  drawFrame(pixmap_, canvas, size_, source);
+  shownValue_ = value_;
+}
+
+float RockerSwitch::sideOf(Point point, float fallback) const {
+  const int32_t middle = size_.left + size_.width() / 2;
+  if (point.liesIn(Rect(size_.left, size_.top, middle, size_.bottom))) return -1.0f;
+  if (point.liesIn(Rect(middle, size_.top, size_.right, size_.bottom))) return 1.0f;
+  return fallback;
+}
+
+void RockerSwitch::mousePressed(Canvas* canvas, Point& point) {
+  if (!clickable_) return;
+  const float atPress = value_;
+  if (canvas->buttonState() == 0) {
+    value_ = sideOf(point, value_);
+    reportEdit(*this, canvas);
+  } else {
+    do {
+      value_ = sideOf(point, atPress);
+      reportIfChanged(*this, canvas);
+      canvas->pointerPosition(point);
+      requestRefresh();
+    } while (canvas->buttonState() != 0);
+  }
+  // Told even when the value already is 0: the listener always sees the switch spring back.
+  value_ = 0.0f;
+  reportEdit(*this, canvas);
+}
