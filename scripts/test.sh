@@ -5,6 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 scripts/check-format.sh
+python3 resources/check_bitmaps.py
 cmake --preset native >/dev/null
 cmake --build --preset native
 ctest --preset native
