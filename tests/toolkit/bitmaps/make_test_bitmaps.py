@@ -78,3 +78,117 @@ write_bmp('fader_track.bmp', 100, 100, fader_track)
 write_bmp('two_frames.bmp', 13, 34, frame_strip(17))
 write_bmp('three_frames.bmp', 30, 90, frame_strip(30))
 write_bmp('four_frames.bmp', 20, 40, frame_strip(10))
+
+
+# The text, dial, strip, digit, meter and splash controls' pictures. They are drawn to be looked at in
+# the gallery; the tests compare painted areas with the pictures themselves, wherever each pixel lies.
+def disc(cx, cy, radius, x, y):
+    return (x + 0.5 - cx) ** 2 + (y + 0.5 - cy) ** 2 <= radius ** 2
+
+
+def dial_handle(x, y):
+    # A small orange ball; outside it the key colour lets the dial's face show through.
+    if not disc(6, 6, 6, x, y):
+        return KEY
+    return (250, 170, 40) if disc(5, 5, 3.5, x, y) else (190, 100, 20)
+
+
+def dial_face(x, y):
+    # A dark disc on a grey panel with a lighter rim, 60 x 60, for a dial whose handle travels inside it.
+    if not disc(30, 30, 29, x, y):
+        return (70, 74, 82)
+    if not disc(30, 30, 26, x, y):
+        return (150, 156, 168)
+    return (28 + (x + y) // 6, 30 + (x + y) // 6, 38 + (x + y) // 5)
+
+
+def knob_strip(frames, size):
+    # Each frame a knob whose pointer turns from lower left (first frame) to lower right (last); the
+    # panel behind it changes colour frame by frame, so neighbouring frames never look alike.
+    def pixel(x, y):
+        frame, fy = divmod(y, size)
+        centre = size / 2
+        if not disc(centre, centre, size / 2 - 1, x, fy):
+            return (40 + 40 * frame, 60, 110 - 15 * frame)
+        angle = math.radians(225 + 270 * frame / (frames - 1))
+        dx, dy = x + 0.5 - centre, fy + 0.5 - centre
+        along = dx * math.sin(angle) - dy * math.cos(angle)
+        across = dx * math.cos(angle) + dy * math.sin(angle)
+        if 0 <= along <= centre - 3 and abs(across) <= 1.5:
+            return (255, 230, 90)
+        return (90, 96, 108) if disc(centre, centre, size / 2 - 3, x, fy) else (170, 176, 188)
+    return pixel
+
+
+SEGMENTS = {  # seven segments a to g, per digit
+    0: 'abcdef', 1: 'bc', 2: 'abdeg', 3: 'abcdg', 4: 'bcfg', 5: 'acdfg', 6: 'acdefg', 7: 'abc',
+    8: 'abcdefg', 9: 'abcdfg',
+}
+
+
+def digits(x, y):
+    # Ten red seven-segment digits of 10 x 16, 0 on top; the unlit segments glow faintly.
+    digit, y = divmod(y, 16)
+    lit = SEGMENTS[digit]
+    on, off, back = (255, 40, 30), (70, 18, 16), (24, 8, 8)
+    parts = {
+        'a': 2 <= x <= 7 and y == 1, 'g': 2 <= x <= 7 and y == 7, 'd': 2 <= x <= 7 and y == 13,
+        'f': x == 1 and 2 <= y <= 6, 'b': x == 8 and 2 <= y <= 6,
+        'e': x == 1 and 8 <= y <= 12, 'c': x == 8 and 8 <= y <= 12,
+    }
+    for name, inside in parts.items():
+        if inside:
+            return on if name in lit else off
+    return back
+
+
+def meter(lit, horizontal, length, breadth):
+    # Segments of 4 pixels with a dark gap, green to yellow to red along the bar (from the bottom when
+    # vertical); the off picture is a dim copy.
+    def pixel(x, y):
+        along = x if horizontal else length - 1 - y
+        if along % 4 == 3 or (y if horizontal else x) in (0, breadth - 1):
+            return (16, 16, 20)
+        part = along / (length - 1)
+        colour = (40, 220, 60) if part < 0.6 else (240, 210, 40) if part < 0.85 else (250, 50, 40)
+        return colour if lit else tuple(c // 5 + 12 for c in colour)
+    return pixel
+
+
+def splash(x, y):
+    # A framed panel with a sunrise: a sky gradient, a sun and two hills.
+    if x in (0, 159) or y in (0, 99):
+        return (250, 250, 250)
+    if x in (1, 158) or y in (1, 98):
+        return (40, 40, 60)
+    if y > 70 + 8 * math.sin(x / 17.0) or y > 84 + 4 * math.cos(x / 9.0):
+        return (30, 90 + y // 3, 50)
+    if disc(110, 52, 18, x, y):
+        return (255, 200, 60)
+    return (40 + y, 60 + y, 160 + y // 2)
+
+
+def label_back(pressed):
+    # A bevelled plate for labels and menus, 64 x 20; pressed, it is darker and lit from below.
+    def pixel(x, y):
+        top, bottom = ((70, 70, 90), (150, 150, 170)) if pressed else ((170, 170, 190), (50, 50, 70))
+        if y == 0 or x == 0:
+            return top
+        if y == 19 or x == 63:
+            return bottom
+        base = 40 if pressed else 80
+        return (base + y, base + y, base + 30 + y)
+    return pixel
+
+
+write_bmp('dial_handle.bmp', 12, 12, dial_handle)
+write_bmp('dial_face.bmp', 60, 60, dial_face)
+write_bmp('knob_strip.bmp', 32, 5 * 32, knob_strip(5, 32))
+write_bmp('digits.bmp', 10, 160, digits)
+write_bmp('meter_on.bmp', 12, 60, meter(True, False, 60, 12))
+write_bmp('meter_off.bmp', 12, 60, meter(False, False, 60, 12))
+write_bmp('meter_on_wide.bmp', 60, 12, meter(True, True, 60, 12))
+write_bmp('meter_off_wide.bmp', 60, 12, meter(False, True, 60, 12))
+write_bmp('splash.bmp', 160, 100, splash)
+write_bmp('label_back.bmp', 64, 20, label_back(False))
+write_bmp('label_pressed.bmp', 64, 20, label_back(True))

@@ -10,3 +10,14 @@
 #define kTwoFramesBitmap 222
 #define kThreeFramesBitmap 223
 #define kFourFramesBitmap 224
+#define kDialHandleBitmap 240
+#define kDialFaceBitmap 241
+#define kKnobStripBitmap 242
+#define kDigitsBitmap 243
+#define kMeterOnBitmap 244
+#define kMeterOffBitmap 245
+#define kMeterOnWideBitmap 246
+#define kMeterOffWideBitmap 247
+#define kSplashBitmap 248
+#define kLabelBackBitmap 249
+#define kLabelPressedBitmap 250

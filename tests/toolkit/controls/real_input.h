@@ -1,0 +1,30 @@
+// Real synthesised input: mouse and keyboard events through the platform's input queue, exactly as a
+// user's devices deliver them, and the bounded waits a test needs while the queue is handled.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+
+#include "toolkit/graphics/point.h"
+
+// Moves the pointer to a point of the window's client area.
+void movePointerTo(HWND window, Point client);
+void pressLeftButton();
+void releaseLeftButton();
+// A press and a release at a point of the window's client area.
+void clickAt(HWND window, Point client);
+// Presses and releases the key.
+void tapKey(WORD virtualKey);
+// Types the text (letters, digits and punctuation of the keyboard's own layout) key by key.
+void typeText(const char* text);
+
+// Handles this thread's messages until the condition holds; false when it still fails after the timeout.
+bool handleMessagesUntil(const std::function<bool()>& condition, uint32_t timeoutMilliseconds = 5000);
+
+// From a second thread while the first runs a popup menu: the menu's window once it is visible, or
+// null after the timeout.
+HWND waitForPopupMenu(uint32_t timeoutMilliseconds = 5000);
+// From a second thread: waits until no popup menu is visible; false after the timeout.
+bool waitForPopupMenuClosed(uint32_t timeoutMilliseconds = 5000);

@@ -1,0 +1,147 @@
+// ChoiceMenu: the entry list and its current-index rules, and the popup menu run from a press.
+#include "toolkit/controls/choice_menu.h"
+
+#include <cstring>
+#include <utility>
+
+#include "toolkit/controls/control_common.h"
+#include "toolkit/graphics/canvas.h"
+#include "toolkit/graphics/pixmap.h"
+#include "toolkit/graphics/root_view.h"
+
+namespace {
+
+// A command parameter from the menu carries the item's identifier in its low 16 bits and nothing above.
+constexpr WPARAM kMenuCommandLimit = 0x10000;
+
+} // namespace
+
+ChoiceMenu::ChoiceMenu(const Rect& size, ValueListener* listener, int32_t tag, Pixmap* background,
+                       Pixmap* pressedLook, int32_t style)
+    : ValueLabel(size, listener, tag, background, style), pressedLook_(pressedLook) {
+  if (pressedLook_ != nullptr) pressedLook_->retain();
+}
+
+ChoiceMenu::~ChoiceMenu() {
+  if (pressedLook_ != nullptr) pressedLook_->release();
+}
+
+bool ChoiceMenu::isSeparator(int32_t index) const { return std::strcmp(items_[index].get(), "-") == 0; }
+
+const char* ChoiceMenu::currentText() const { return holds(current_) ? items_[current_].get() : ""; }
+
+void ChoiceMenu::paint(Canvas* canvas) { paintText(canvas, currentText(), nullptr); }
+
+void ChoiceMenu::mousePressed(Canvas* canvas, Point&) {
+  if (!clickable_ || canvas->buttonState() != leftButton) return;
+  RootView* root = parent();
+  if (root == nullptr) return;
+  if (pressedLook_ != nullptr) paintText(canvas, currentText(), pressedLook_);
+  root->setEditingWidget(this);
+  gainFocus();
+}
+
+void ChoiceMenu::dropFocus() { menu_ = nullptr; }
+
+void ChoiceMenu::gainFocus() {
+  RootView* root = parent();
+  HWND window = root != nullptr ? root->windowHandle() : nullptr;
+  if (window == nullptr) return;
+  const int32_t chosen = runMenu(window);
+  if (root->editingWidget() == this) root->setEditingWidget(nullptr);
+  if (chosen == -1 && pressedLook_ == nullptr) return;
+
+  HDC device = GetDC(window);
+  {
+    Canvas canvas(root, device, window);
+    if (chosen != -1) {
+      current_ = chosen;
+      reportEdit(*this, &canvas);
+    }
+    // Also takes the pressed look away.
+    paint(&canvas);
+  }
+  ReleaseDC(window, device);
+}
+
+int32_t ChoiceMenu::runMenu(HWND window) {
+  RECT frame{};
+  GetWindowRect(window, &frame);
+  menu_ = CreatePopupMenu();
+  const bool marksCurrent = (style() & labelMenuMarksCurrent) != 0;
+  for (int32_t i = 0; i < count_; ++i) {
+    if (isSeparator(i)) {
+      AppendMenuA(menu_, MF_SEPARATOR, 0, nullptr);
+    } else {
+      const UINT mark = marksCurrent && i == current_ ? MF_CHECKED : MF_UNCHECKED;
+      AppendMenuA(menu_, MF_STRING | mark, static_cast<UINT_PTR>(i), items_[i].get());
+    }
+  }
+  const int32_t x = frame.left + size_.left;
+  const int32_t y = frame.top + ((style() & labelMenuAtTop) != 0 ? size_.top : size_.bottom);
+
+  int32_t chosen = -1;
+  MSG message;
+  if (TrackPopupMenu(menu_, TPM_LEFTBUTTON, x, y, 0, window, nullptr) != 0 &&
+      PeekMessageA(&message, window, WM_COMMAND, WM_COMMAND, PM_REMOVE) != 0 &&
+      message.wParam < kMenuCommandLimit) {
+    chosen = LOWORD(message.wParam);
+  }
+  // The click that closed the menu (its press and its release) must not reach the editor.
+  for (int32_t i = 0; i < 2; ++i) PeekMessageA(&message, window, WM_LBUTTONDOWN, WM_MBUTTONUP, PM_REMOVE);
+  DestroyMenu(menu_);
+  menu_ = nullptr;
+  // A listener may have changed the list while the menu was open.
+  return holds(chosen) ? chosen : -1;
+}
+
+bool ChoiceMenu::insertItem(const char* text, int32_t index) {
+  if (count_ == kMaxItems) return false;
+  std::unique_ptr<char[]> item(new char[kLabelTextCapacity]);
+  copyLabelText(item.get(), text);
+  if (index < 0 || index > count_) index = count_;
+  for (int32_t i = count_; i > index; --i) items_[i] = std::move(items_[i - 1]);
+  if (current_ >= index) ++current_;
+  items_[index] = std::move(item);
+  ++count_;
+  if (current_ < 0) current_ = 0;
+  return true;
+}
+
+int32_t ChoiceMenu::selectedItem(char* buffer) const {
+  if (!holds(current_)) return -1;
+  if (buffer != nullptr) copyLabelText(buffer, items_[current_].get());
+  return current_;
+}
+
+bool ChoiceMenu::selectItem(int32_t index) {
+  if (!holds(index) || isSeparator(index)) return false;
+  current_ = index;
+  forceTextRepaint();
+  return true;
+}
+
+bool ChoiceMenu::itemText(int32_t index, char* buffer) const {
+  if (!holds(index)) return false;
+  if (buffer != nullptr) copyLabelText(buffer, items_[index].get());
+  return true;
+}
+
+bool ChoiceMenu::deleteItem(int32_t index) {
+  if (!holds(index)) return false;
+  for (int32_t i = index; i + 1 < count_; ++i) items_[i] = std::move(items_[i + 1]);
+  if (current_ >= index) --current_;
+  items_[count_ - 1].reset();
+  --count_;
+  if (count_ == 0) current_ = -1;
+  return true;
+}
+
+bool ChoiceMenu::clearItems() {
+  for (int32_t i = 0; i < count_; ++i) items_[i].reset();
+  count_ = 0;
+  current_ = -1;
+  return true;
+}
+
+int32_t ChoiceMenu::itemCount() const { return count_; }
