@@ -1,9 +1,19 @@
-// ControlsWindow: creating, painting and closing the root view inside its host window.
+// ControlsWindow: the shared host window, and a root view made, painted and closed in it.
 #include "tests/toolkit/controls/controls_window.h"
 
-ControlsWindow::ControlsWindow(int32_t width, int32_t height)
-    : host_(width, height),
-      root_(std::make_unique<RootView>(Rect(0, 0, width, height), host_.handle(), nullptr)) {
+#include "tests/toolkit/support/host_window.h"
+
+namespace {
+
+HostWindow& sharedHost() {
+  static HostWindow host(ControlsWindow::kWidth, ControlsWindow::kHeight);
+  return host;
+}
+
+} // namespace
+
+ControlsWindow::ControlsWindow()
+    : root_(std::make_unique<RootView>(Rect(0, 0, kWidth, kHeight), sharedHost().handle(), nullptr)) {
   UpdateWindow(root_->windowHandle());
   handlePendingMessages();
 }
@@ -13,7 +23,4 @@ ControlsWindow::~ControlsWindow() {
   handlePendingMessages();
 }
 
-void ControlsWindow::repaint() {
-  root_->redrawWidget(nullptr);
-  handlePendingMessages();
-}
+HWND ControlsWindow::host() const { return sharedHost().handle(); }

@@ -1,6 +1,7 @@
-// ControlsWindow: a host window with a root view inside it (no editor behind it), for the tests of the
-// controls that need a real editor window: the text field's edit box, the popup menu, the splash's
-// modal slot, and the gallery.
+// ControlsWindow: a root view (no editor behind it) in a host window, for the tests of the controls that
+// need a real editor window: the text field's edit box, the popup menu and the splash's modal slot.
+// Wine takes seconds to take a shown captioned window down, so every root view of a run lives in the
+// same host window.
 #pragma once
 
 #include <windows.h>
@@ -8,19 +9,21 @@
 #include <cstdint>
 #include <memory>
 
-#include "tests/toolkit/support/host_window.h"
 #include "toolkit/graphics/root_view.h"
 
 class ControlsWindow {
 public:
-  // The root view fills the host window's client area; the window has been painted once on return.
-  ControlsWindow(int32_t width, int32_t height);
+  static constexpr int32_t kWidth = 240;
+  static constexpr int32_t kHeight = 160;
+
+  // The root view fills the host window's client area; it has been painted once on return.
+  ControlsWindow();
   ~ControlsWindow();
 
   ControlsWindow(const ControlsWindow&) = delete;
   ControlsWindow& operator=(const ControlsWindow&) = delete;
 
-  HostWindow& host() { return host_; }
+  HWND host() const;
   RootView& root() { return *root_; }
   HWND window() const { return root_->windowHandle(); }
   // Adds the widget to the root view (which owns it from then on) and hands it back.
@@ -29,10 +32,7 @@ public:
     root_->addWidget(control);
     return control;
   }
-  // Paints the whole view now, as a paint message would.
-  void repaint();
 
 private:
-  HostWindow host_;
   std::unique_ptr<RootView> root_;
 };
