@@ -44,6 +44,10 @@ bool popupMenuVisible(HWND* found) {
 void movePointerTo(HWND window, Point client) {
   POINT screen{client.h, client.v};
   ClientToScreen(window, &screen);
+  movePointerToScreen(screen);
+}
+
+void movePointerToScreen(POINT screen) {
   // Absolute coordinates run from 0 to 65535 across the primary screen.
   const LONG width = GetSystemMetrics(SM_CXSCREEN) - 1;
   const LONG height = GetSystemMetrics(SM_CYSCREEN) - 1;
