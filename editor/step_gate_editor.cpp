@@ -53,6 +53,9 @@ Fader* StepGateEditor::addFader(const Rect& size, int32_t tag) {
 }
 
 int32_t StepGateEditor::openIn(void* parentWindow) {
+  const std::lock_guard<std::recursive_mutex> lock(controlsLock_);
+  // A host that opens the editor again without closing it gets it moved, not a second window beside it.
+  if (rootView != nullptr) closeEditor();
   GuiEditorBase::openIn(parentWindow);
   track_ = loadOnce(track_, RESOURCE_FADER_TRACK);
   handle_ = loadOnce(handle_, RESOURCE_FADER_HANDLE);
@@ -92,6 +95,7 @@ int32_t StepGateEditor::openIn(void* parentWindow) {
 }
 
 void StepGateEditor::closeEditor() {
+  const std::lock_guard<std::recursive_mutex> lock(controlsLock_);
   delete rootView;
   rootView = nullptr;
   for (ValueWidget*& control : stepControls_) control = nullptr;
@@ -115,6 +119,7 @@ ValueWidget* StepGateEditor::controlOf(int32_t index) const {
 }
 
 void StepGateEditor::parameterChanged(int32_t index, float) {
+  const std::lock_guard<std::recursive_mutex> lock(controlsLock_);
   if (rootView == nullptr) return;
   // The control shows the effect's live value, whatever value the caller passed along.
   if (ValueWidget* control = controlOf(index)) control->putValue(gate_->readParameter(index));

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <mutex>
 
 #include "toolkit/controls/value_listener.h"
 #include "toolkit/graphics/gui_editor_base.h"
@@ -44,4 +45,8 @@ private:
   Pixmap* track_ = nullptr;
   Pixmap* handle_ = nullptr;
   Pixmap* button_ = nullptr;
+  // Host automation moves the controls from whatever thread writes parameters, while the window's thread
+  // may be creating or destroying them: both sides hold this while they touch the controls. Recursive,
+  // because an edit on the window's thread comes back as a parameter change on the same thread.
+  std::recursive_mutex controlsLock_;
 };

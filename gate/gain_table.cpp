@@ -2,7 +2,6 @@
 #include "gate/gain_table.h"
 
 #include <cmath>
-#include <limits>
 #include <utility>
 
 int32_t patternShift(float barWidth) {
@@ -46,7 +45,12 @@ void smoothGainTable(GainTable& table, int32_t passes) {
   }
 }
 
-void flushSubnormals(GainTable& table) {
+float playableGain(float level) {
+  if (!(level >= kSilentGain)) return 0.0f;
+  return level < 1.0f ? level : 1.0f;
+}
+
+void flushInaudibleGains(GainTable& table) {
   for (float& gain : table)
-    if (std::fabs(gain) < std::numeric_limits<float>::min()) gain = 0.0f;
+    if (std::fabs(gain) < kSilentGain) gain = 0.0f;
 }

@@ -35,6 +35,11 @@ int32_t smoothingPasses(float interpol);
 void layOutSteps(GainTable& table, const StepPattern& pattern);
 // Three-point averaging passes over entries 1 to 1023, in place.
 void smoothGainTable(GainTable& table, int32_t passes);
-// Sets entries below the smallest normal float to zero: a subnormal gain would make every sample it
-// scales slow to compute, and is far below anything audible.
-void flushSubnormals(GainTable& table);
+// Gains below 2^-60 (about -361 dB) are silence. Below it a gain would turn a normal input, even one far
+// under anything audible, into a subnormal output, slow to compute here and in every effect after this one.
+constexpr float kSilentGain = 0x1p-60f;
+// A level as the gate plays it, whatever the host wrote: NaN, negative and silent values play as 0, values
+// above 1 as 1. The parameter itself keeps the value written.
+float playableGain(float level);
+// Sets the silent entries (below kSilentGain in size, subnormal ones among them) to zero.
+void flushInaudibleGains(GainTable& table);

@@ -9,7 +9,7 @@ void PublishedGainTable::rebuild(const StepPattern& pattern) {
   table = tables_[newest_];
   layOutSteps(table, pattern);
   smoothGainTable(table, smoothingPasses(pattern.interpol));
-  flushSubnormals(table);
+  flushInaudibleGains(table);
   newest_ = spare_;
   spare_ = handover_.exchange(spare_ | kFresh, std::memory_order_acq_rel) & kSlotMask;
 }

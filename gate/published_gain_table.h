@@ -20,7 +20,7 @@ public:
   PublishedGainTable();
 
   // Builds a new table from `pattern` on a copy of the newest one, so entries the build leaves alone
-  // keep their values, and publishes it with its subnormal entries flushed to zero.
+  // keep their values, and publishes it with its silent entries (subnormal ones among them) flushed to zero.
   void rebuild(const StepPattern& pattern);
   // A copy of the newest finished table, for drawing and inspection.
   void copyNewest(GainTable& out) const;

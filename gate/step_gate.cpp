@@ -113,7 +113,8 @@ void StepGate::fetchParameterValueText(int32_t index, char* text) {
 void StepGate::buildGainTable() {
   StepPattern pattern;
   for (int32_t step = 0; step < kStepCount; ++step) {
-    pattern.levels[step] = stepValues_[FirstStepLevel + step].load(std::memory_order_relaxed);
+    // A host may write anything; the table holds only gains the audio can multiply by safely.
+    pattern.levels[step] = playableGain(stepValues_[FirstStepLevel + step].load(std::memory_order_relaxed));
     pattern.switches[step] = stepValues_[FirstStepSwitch + step].load(std::memory_order_relaxed);
   }
   pattern.barWidth = barWidth_.load(std::memory_order_relaxed);

@@ -61,8 +61,8 @@ void StepGate::processAccumulating(float** inputs, float** outputs, int32_t fram
   float* out1 = outputs[1];
   if (left == nullptr || out0 == nullptr || out1 == nullptr) return;
 
-  const float peak =
-      delayLine_.accumulate(left, out0, out1, frames, barWidth_.load(std::memory_order_relaxed));
+  const float peak = delayLine_.accumulate(left, out0, out1, frames,
+                                           playableGain(barWidth_.load(std::memory_order_relaxed)));
   // Raise, never lower: the meter may have read and reset the peak meanwhile.
   float current = peakLevel_.load(std::memory_order_relaxed);
   while (peak > current && !peakLevel_.compare_exchange_weak(current, peak, std::memory_order_relaxed)) {}

@@ -1,5 +1,5 @@
 // Checks the gain table's layout of the steps, the BarWidth shift, the smoothing passes and the flush
-// of subnormal gains.
+// of silent gains.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -177,19 +177,40 @@ TEST(GainTable, WithoutSmoothingEveryStepBoundaryIsAJump) {
   }
 }
 
-TEST(GainTable, FlushSetsOnlySubnormalGainsToZero) {
+TEST(GainTable, FlushSetsOnlySilentGainsToZero) {
   const float smallest = std::numeric_limits<float>::min();
   GainTable table = filled(0.5f);
   table[1] = smallest / 2.0f;
   table[2] = -smallest / 4.0f;
   table[3] = smallest;
-  table[4] = -smallest;
+  table[4] = -kSilentGain / 2.0f;
   table[5] = std::numeric_limits<float>::denorm_min();
-  flushSubnormals(table);
-  EXPECT_EQ(table[1], 0.0f);
-  EXPECT_EQ(table[2], 0.0f);
-  EXPECT_EQ(table[3], smallest);
-  EXPECT_EQ(table[4], -smallest);
-  EXPECT_EQ(table[5], 0.0f);
+  table[6] = kSilentGain;
+  table[7] = -kSilentGain;
+  flushInaudibleGains(table);
+  for (int32_t point = 1; point <= 5; ++point) EXPECT_EQ(table[point], 0.0f) << point;
+  EXPECT_EQ(table[6], kSilentGain);
+  EXPECT_EQ(table[7], -kSilentGain);
   EXPECT_EQ(table[0], 0.5f);
+}
+
+TEST(GainTable, PlayableGainsLieInZeroToOne) {
+  const float nan = std::numeric_limits<float>::quiet_NaN();
+  const float infinity = std::numeric_limits<float>::infinity();
+  const std::pair<float, float> cases[] = {
+      {0.25f, 0.25f},
+      {1.0f, 1.0f},
+      {0.0f, 0.0f},
+      {-0.0f, 0.0f},
+      {nan, 0.0f},
+      {-nan, 0.0f},
+      {infinity, 1.0f},
+      {-infinity, 0.0f},
+      {1.0e30f, 1.0f},
+      {-0.5f, 0.0f},
+      {kSilentGain, kSilentGain},
+      {kSilentGain / 2, 0.0f},
+      {std::numeric_limits<float>::denorm_min(), 0.0f},
+  };
+  for (const auto& [written, played] : cases) EXPECT_EQ(playableGain(written), played) << written;
 }

@@ -1,5 +1,5 @@
 // Checks that table builds never disturb the table the audio thread plays, keep what a build leaves
-// alone, flush subnormal gains, and hand over whole tables while builders and the audio thread run
+// alone, flush silent gains, and hand over whole tables while builders and the audio thread run
 // at the same time.
 #include <gtest/gtest.h>
 
@@ -23,9 +23,9 @@ StepPattern uniform(float level, float barWidth = 0.0f) {
   return pattern;
 }
 
-bool hasSubnormal(const GainTable& table) {
+bool hasSilentGain(const GainTable& table) {
   for (const float gain : table)
-    if (gain != 0.0f && std::fabs(gain) < std::numeric_limits<float>::min()) return true;
+    if (gain != 0.0f && std::fabs(gain) < kSilentGain) return true;
   return false;
 }
 
@@ -73,14 +73,14 @@ TEST(PublishedGainTable, BuildsAreTheLayoutAndSmoothingOfTheNewestTable) {
   published.copyNewest(expected);
   layOutSteps(expected, second);
   smoothGainTable(expected, smoothingPasses(second.interpol));
-  flushSubnormals(expected);
+  flushInaudibleGains(expected);
   published.rebuild(second);
   GainTable newest;
   published.copyNewest(newest);
   EXPECT_EQ(std::memcmp(&newest, &expected, sizeof newest), 0);
 }
 
-TEST(PublishedGainTable, PublishedTablesHoldNoSubnormalGains) {
+TEST(PublishedGainTable, PublishedTablesHoldNoSilentGains) {
   // One loud step in silence: 100 passes spread it into gains far below the smallest normal float.
   StepPattern pattern = uniform(0.0f);
   pattern.levels[0] = 1.0f;
@@ -88,14 +88,14 @@ TEST(PublishedGainTable, PublishedTablesHoldNoSubnormalGains) {
   GainTable unflushed{};
   layOutSteps(unflushed, pattern);
   smoothGainTable(unflushed, 100);
-  ASSERT_TRUE(hasSubnormal(unflushed));
+  ASSERT_TRUE(hasSilentGain(unflushed));
 
   PublishedGainTable published;
   published.rebuild(pattern);
   const GainTable& playing = published.acquire();
-  EXPECT_FALSE(hasSubnormal(playing));
+  EXPECT_FALSE(hasSilentGain(playing));
   for (int32_t point = 0; point < kGainTableSize; ++point)
-    if (std::fabs(unflushed[point]) >= std::numeric_limits<float>::min()) {
+    if (std::fabs(unflushed[point]) >= kSilentGain) {
       EXPECT_EQ(playing[point], unflushed[point]) << point;
     }
 }

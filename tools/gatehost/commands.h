@@ -4,3 +4,4 @@
 int runInfo(int argc, char** argv);
 int runRender(int argc, char** argv);
 int runEditor(int argc, char** argv);
+int runValidate(int argc, char** argv);

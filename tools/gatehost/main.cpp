@@ -11,6 +11,7 @@ const char kUsage[] = "usage: gatehost COMMAND PLUGIN.dll [options]\n"
                       "  info     print the record, the programs and the parameters\n"
                       "  render   gate a sound in time and write it as a WAV file\n"
                       "  editor   open the editor, play scripted input, write a screenshot\n"
+                      "  validate drive the plug-in as careless hosts do and report what failed\n"
                       "Run a command without arguments for its options.\n";
 
 struct Command {
@@ -18,7 +19,8 @@ struct Command {
   int (*run)(int argc, char** argv);
 };
 
-const Command kCommands[] = {{"info", runInfo}, {"render", runRender}, {"editor", runEditor}};
+const Command kCommands[] = {
+    {"info", runInfo}, {"render", runRender}, {"editor", runEditor}, {"validate", runValidate}};
 
 } // namespace
 

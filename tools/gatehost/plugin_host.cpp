@@ -59,9 +59,11 @@ intptr_t PLUGIN_CDECL PluginHost::receive(PluginRecord* record, int32_t request,
 intptr_t PluginHost::answer(HostRequest request, int32_t index, float scalar) {
   ++requestCount_;
   switch (request) {
-  case HostRequest::ParameterEdited:
+  case HostRequest::ParameterEdited: {
+    std::lock_guard<std::mutex> guard(automationLock_);
     automation_.push_back({index, scalar});
     return 0;
+  }
   case HostRequest::Idle:
     ++idleRequests_;
     return 0;
@@ -71,6 +73,11 @@ intptr_t PluginHost::answer(HostRequest request, int32_t index, float scalar) {
   default:
     return 0;
   }
+}
+
+std::vector<AutomationNotice> PluginHost::automation() const {
+  std::lock_guard<std::mutex> guard(automationLock_);
+  return automation_;
 }
 
 std::string PluginHost::text(Opcode opcode, int32_t index) {

@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -49,9 +50,10 @@ public:
   HostTimeInfo& time() { return time_; }
   // Answer request 7 with no record at all.
   void withholdTime(bool withhold) { withholdTime_ = withhold; }
-  const std::vector<AutomationNotice>& automation() const { return automation_; }
-  int32_t idleRequests() const { return idleRequests_; }
-  int32_t timeRequests() const { return timeRequests_; }
+  // A copy: the callback may be adding notices from another thread meanwhile.
+  std::vector<AutomationNotice> automation() const;
+  int32_t idleRequests() const { return idleRequests_.load(); }
+  int32_t timeRequests() const { return timeRequests_.load(); }
   // Counts every request the effect has sent; other threads may read it to see that the effect moved on.
   int32_t requestCount() const { return requestCount_.load(); }
 
@@ -64,8 +66,10 @@ private:
   PluginRecord* record_ = nullptr;
   HostTimeInfo time_{};
   bool withholdTime_ = false;
+  // What the callback records is shared: a host may call the effect from several threads at once.
+  mutable std::mutex automationLock_;
   std::vector<AutomationNotice> automation_;
-  int32_t idleRequests_ = 0;
-  int32_t timeRequests_ = 0;
+  std::atomic<int32_t> idleRequests_{0};
+  std::atomic<int32_t> timeRequests_{0};
   std::atomic<int32_t> requestCount_{0};
 };

@@ -1,0 +1,138 @@
+// The editor closed and opened again and again, as a host does when the user hides and shows it, while
+// one thread processes audio and another writes parameters and selects programs; some cycles open it twice,
+// close it twice or idle it while closed. At the end the process holds as many GDI objects and windows as
+// before the first cycle.
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+#include "tests/toolkit/support/resource_census.h"
+#include "tools/gatehost/editor_session.h"
+#include "tools/gatehost/validation_groups.h"
+#include "tools/gatehost/validation_support.h"
+
+namespace {
+
+constexpr int32_t kCycles = 100;
+constexpr int32_t kIdlesPerCycle = 2;
+constexpr int32_t kAudioBlock = 256;
+constexpr int16_t kEditorWidth = 386;
+constexpr int16_t kEditorHeight = 240;
+// A host's audio thread delivers a block per period and automation arrives at a steady pace; threads that
+// never paused would only starve the window's thread on a small machine and test nothing more.
+constexpr auto kAudioPeriod = std::chrono::milliseconds(1);
+constexpr int32_t kWritesPerPeriod = 8;
+
+struct Census {
+  int32_t gdiObjects;
+  int32_t windows;
+};
+
+Census takeCensus() { return {liveGdiObjects(), liveWindows()}; }
+
+// Audio on its own thread for as long as the editor cycles run; what it finds is counted, not checked,
+// since the validator's bookkeeping belongs to the thread that runs the group.
+struct AudioThread {
+  std::atomic<bool> stop{false};
+  std::atomic<int32_t> blocks{0};
+  std::atomic<int32_t> faults{0};
+  std::thread thread;
+
+  AudioThread(PluginHost& host, uint32_t seed)
+      : thread([this, &host, seed] {
+          std::mt19937 random(seed);
+          AudioProbe probe(kAudioBlock);
+          while (!stop.load()) {
+            const bool accumulating = (blocks.load() & 1) != 0;
+            probe.fill(random, kAudioBlock);
+            if (accumulating)
+              host.processAccumulating(probe.inputs(), probe.outputs(), kAudioBlock);
+            else
+              host.processOverwriting(probe.inputs(), probe.outputs(), kAudioBlock);
+            host.dispatch(Opcode::MeterLevel);
+            if (!AudioProbe::describe(probe.scan(false)).empty()) ++faults;
+            ++blocks;
+            std::this_thread::sleep_for(kAudioPeriod);
+          }
+        }) {}
+  ~AudioThread() {
+    stop = true;
+    thread.join();
+  }
+};
+
+struct ParameterThread {
+  std::atomic<bool> stop{false};
+  std::atomic<int32_t> writes{0};
+  std::thread thread;
+
+  ParameterThread(PluginHost& host, uint32_t seed)
+      : thread([this, &host, seed] {
+          std::mt19937 random(seed);
+          while (!stop.load()) {
+            const int32_t n = writes.load();
+            if (n % 16 == 15)
+              host.dispatch(Opcode::SelectProgram, 0, static_cast<intptr_t>(random() % 16));
+            else
+              host.writeParameter(static_cast<int32_t>(random() % 34),
+                                  std::uniform_real_distribution<float>(0.0f, 1.0f)(random));
+            if (++writes % kWritesPerPeriod == 0) std::this_thread::sleep_for(kAudioPeriod);
+          }
+        }) {}
+  ~ParameterThread() {
+    stop = true;
+    thread.join();
+  }
+};
+
+// One hide-and-show of the editor in the host's window, with the careless host's extras on some cycles.
+void editorCycle(Validator& validator, PluginHost& host, EditorSession& session, int32_t cycle) {
+  const std::string name = "cycle " + std::to_string(cycle);
+  host.dispatch(Opcode::EditorClose);
+  if (cycle % 3 == 2) {
+    host.dispatch(Opcode::EditorClose);
+    host.dispatch(Opcode::EditorIdle);
+  }
+  EditorRect* rect = nullptr;
+  validator.check(host.dispatch(Opcode::EditorRect, 0, 0, &rect) == 1 && rect != nullptr &&
+                      rect->right - rect->left == kEditorWidth && rect->bottom - rect->top == kEditorHeight,
+                  name + ": the editor is not 386 by 240");
+  validator.check(host.dispatch(Opcode::EditorOpen, 0, 0, session.hostWindow()) != 0,
+                  name + ": the editor did not open");
+  if (cycle % 3 == 1) host.dispatch(Opcode::EditorOpen, 0, 0, session.hostWindow());
+  session.runIdles(kIdlesPerCycle);
+}
+
+} // namespace
+
+void validateEditor(Validator& validator) {
+  PluginHost host(validator.library());
+  if (!validator.check(host.record() != nullptr, "main returned no record")) return;
+  setTime(host, 44100.0, 120.0, 0.0);
+  // A first session registers window classes and warms the platform's caches; counting starts after it.
+  {
+    EditorSession warmUp(host);
+    if (!validator.check(warmUp.isOpen(), "the editor did not open")) return;
+    warmUp.runIdles(kIdlesPerCycle);
+  }
+  const Census before = takeCensus();
+  {
+    AudioThread audio(host, validator.random()());
+    ParameterThread parameters(host, validator.random()());
+    // Closing a host window costs Wine two seconds, so the cycles share one, as a host's frame that hides
+    // and shows the editor does.
+    EditorSession session(host);
+    for (int32_t cycle = 1; cycle <= validator.scaled(kCycles); ++cycle)
+      editorCycle(validator, host, session, cycle);
+    validator.check(audio.blocks.load() > 0 && parameters.writes.load() > 0,
+                    "the audio and parameter threads did not run alongside the editor");
+    validator.check(audio.faults.load() == 0, std::to_string(audio.faults.load()) +
+                                                  " blocks processed beside the editor were not clean");
+  }
+  const Census after = takeCensus();
+  validator.check(after.gdiObjects == before.gdiObjects, "GDI objects went from " +
+                                                             std::to_string(before.gdiObjects) + " to " +
+                                                             std::to_string(after.gdiObjects));
+  validator.check(after.windows == before.windows, "windows went from " + std::to_string(before.windows) +
+                                                       " to " + std::to_string(after.windows));
+}

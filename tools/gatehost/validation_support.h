@@ -1,0 +1,24 @@
+// Small pieces the validator's groups share: the hostile numbers they try and the time record they set.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "tools/gatehost/audio_probe.h"
+#include "tools/gatehost/plugin_host.h"
+#include "tools/gatehost/validator.h"
+
+// Indices a careless host passes: in range, just outside, negative and huge.
+const std::vector<int32_t>& edgeIndices();
+// Floats a careless host passes: NaN, infinities, huge, negative, subnormal and the ends of 0 to 1.
+const std::vector<float>& edgeScalars();
+// A random parameter value: mostly within 0 to 1, sometimes one of the edge scalars.
+float hostileValue(Validator& validator);
+
+void setTime(PluginHost& host, double sampleRate, double tempo, double quarterNotes);
+// One block through the entry named by `accumulating`, the probe scanned and every fault reported under
+// `context`; answers whether the block was clean.
+bool processAndCheck(Validator& validator, PluginHost& host, AudioProbe& probe, int32_t frames,
+                     bool accumulating, bool inPlace, const std::string& context);
+std::string describeNumber(double value);
