@@ -58,16 +58,16 @@ int32_t DigitDisplay::shownNumber() const {
 }
 
 void DigitDisplay::paint(Canvas* canvas) {
+  // A range its owner widened beyond what the digits hold shows the nearest number they can show.
+  const int32_t largest = powerOfTen(digitCount_) - 1;
   int32_t number = shownNumber();
-  // From the digit count rather than from the maximum, which an owner may have changed to anything.
+  if (number > largest) number = largest;
+  if (number < 0) number = 0;
   int32_t divisor = powerOfTen(digitCount_ - 1);
   for (int32_t i = 0; i < digitCount_; ++i) {
-    int32_t digit = number / divisor;
+    const int32_t digit = number / divisor;
     number -= digit * divisor;
     divisor /= 10;
-    // A number beyond the digits (or below zero) from a changed range still picks an image that exists.
-    if (digit > 9) digit = 9;
-    if (digit < 0) digit = 0;
     if (pixmap_ != nullptr)
       pixmap_->drawOpaque(canvas, Rect(xs_[i], ys_[i], xs_[i] + digitWidth_, ys_[i] + digitHeight_),
                           Point(0, digit * digitHeight_));
