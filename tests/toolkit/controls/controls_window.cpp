@@ -2,6 +2,7 @@
 #include "tests/toolkit/controls/controls_window.h"
 
 #include "tests/toolkit/support/host_window.h"
+#include "toolkit/graphics/canvas.h"
 
 namespace {
 
@@ -21,6 +22,14 @@ ControlsWindow::ControlsWindow()
 ControlsWindow::~ControlsWindow() {
   root_.reset();
   handlePendingMessages();
+}
+
+void Panel::paint(Canvas* canvas) {
+  // The fill covers what lies inside the outline, so the outline in the same colour completes it.
+  canvas->setBrushColor(color_);
+  canvas->setPenColor(color_);
+  canvas->paintRect(size());
+  canvas->outlineRect(size());
 }
 
 HWND ControlsWindow::host() const { return sharedHost().handle(); }

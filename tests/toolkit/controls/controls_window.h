@@ -9,7 +9,19 @@
 #include <cstdint>
 #include <memory>
 
+#include "toolkit/graphics/color.h"
 #include "toolkit/graphics/root_view.h"
+
+// A plain filled rectangle standing in for an editor's backdrop: whatever the editor repaints, it
+// paints first.
+class Panel final : public Widget {
+public:
+  Panel(const Rect& size, Color color) : Widget(size), color_(color) {}
+  void paint(Canvas* canvas) override;
+
+private:
+  Color color_;
+};
 
 class ControlsWindow {
 public:
