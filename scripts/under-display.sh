@@ -13,6 +13,9 @@ if [ -z "${STEPGATE_IN_DISPLAY:-}" ]; then
 fi
 mkdir -p "$WINEPREFIX"
 wineserver -p
+# Wine's background services start with the first Wine process of a session and keep its output open:
+# start them here, away from the command's output, or ctest waits for its pipe to close for ever.
+wine cmd /c exit </dev/null >/dev/null 2>&1 || true
 status=0
 "$@" || status=$?
 wineserver -k 2>/dev/null || true
