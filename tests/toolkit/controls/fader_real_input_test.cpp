@@ -1,0 +1,138 @@
+// Checks a gate step fader in a root view dragged with real input synthesised from a second thread: the
+// fader reports rising values while the pointer moves up, and nothing more once the button is released.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <condition_variable>
+#include <cstring>
+#include <memory>
+#include <mutex>
+#include <thread>
+
+#include "tests/toolkit/controls/edit_log.h"
+#include "tests/toolkit/controls/fader_scene.h"
+#include "tests/toolkit/support/host_window.h"
+#include "toolkit/graphics/root_view.h"
+
+namespace {
+
+// A failing test must not hang: every wait gives up after this long.
+constexpr auto kPatience = std::chrono::seconds(10);
+constexpr DWORD kPatienceMilliseconds = 10000;
+
+void sendMouse(DWORD flags, LONG x, LONG y) {
+  INPUT input;
+  std::memset(&input, 0, sizeof input);
+  input.type = INPUT_MOUSE;
+  input.mi.dx = x;
+  input.mi.dy = y;
+  input.mi.dwFlags = flags;
+  SendInput(1, &input, sizeof input);
+}
+
+void movePointerTo(HWND window, Point client) {
+  POINT screen{client.h, client.v};
+  ClientToScreen(window, &screen);
+  // Absolute coordinates run from 0 to 65535 across the primary screen.
+  const LONG width = GetSystemMetrics(SM_CXSCREEN) - 1;
+  const LONG height = GetSystemMetrics(SM_CYSCREEN) - 1;
+  sendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, (screen.x * 65535 + width / 2) / width,
+            (screen.y * 65535 + height / 2) / height);
+}
+
+// What the tracking loop (on the test's thread) and the input thread tell each other.
+struct DragProgress {
+  std::mutex mutex;
+  std::condition_variable changed;
+  int32_t passes = 0;
+  int32_t reports = 0;
+
+  void count(int32_t& counter) {
+    {
+      std::lock_guard<std::mutex> lock(mutex);
+      ++counter;
+    }
+    changed.notify_all();
+  }
+  bool waitFor(const int32_t& counter, int32_t atLeast) {
+    std::unique_lock<std::mutex> lock(mutex);
+    return changed.wait_for(lock, kPatience, [&] { return counter >= atLeast; });
+  }
+};
+
+class ReportingFader final : public Fader {
+public:
+  ReportingFader(DragProgress& progress, ValueListener* listener, Pixmap* handle, Pixmap* track)
+      : Fader(kGateFaderSize, listener, 7, kGateTop, kGateBottom, handle, track, Point(0, 0),
+              faderOriginBottom),
+        progress_(progress) {}
+  void requestRefresh() override {
+    progress_.count(progress_.passes);
+    Fader::requestRefresh();
+  }
+
+private:
+  DragProgress& progress_;
+};
+
+TEST(FaderRealInput, DraggedUpReportsRisingValuesAndStopsAtRelease) {
+  HostWindow host(60, 220);
+  RootView root(Rect(0, 0, 60, 220), host.handle(), nullptr);
+  HeldPixmap handle(kFaderHandleBitmap);
+  HeldPixmap track(kFaderTrackBitmap);
+  DragProgress progress;
+  EditLog log;
+  log.onEdit = [&](Canvas*, ValueWidget*) { progress.count(progress.reports); };
+  auto* fader = new ReportingFader(progress, &log, handle.get(), track.get());
+  fader->setHandleOrigin(Point(1, 0));
+  fader->putValue(0.0f);
+  root.addWidget(fader);
+  // Value 0 puts the handle from y 170 to 182; pressed at its middle, the press itself maps back to 0.
+  root.redrawWidget(fader);
+  handlePendingMessages();
+
+  constexpr int32_t kMoves = 5;
+  HANDLE released = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  bool inputThreadKeptUp = true;
+  int32_t reportsAtRelease = -1;
+  HWND window = root.windowHandle();
+  std::thread input([&] {
+    movePointerTo(window, Point(17, 176));
+    sendMouse(MOUSEEVENTF_LEFTDOWN, 0, 0);
+    inputThreadKeptUp = progress.waitFor(progress.passes, 1);
+    for (int32_t move = 1; move <= kMoves && inputThreadKeptUp; ++move) {
+      movePointerTo(window, Point(17, 176 - 10 * move));
+      inputThreadKeptUp = progress.waitFor(progress.reports, move);
+    }
+    {
+      std::lock_guard<std::mutex> lock(progress.mutex);
+      reportsAtRelease = progress.reports;
+    }
+    sendMouse(MOUSEEVENTF_LEFTUP, 0, 0);
+    SetEvent(released);
+  });
+  // The press message enters the fader's loop, which runs until the release.
+  bool releaseSeen = false;
+  bool pumpGaveUp = false;
+  while (!releaseSeen && !pumpGaveUp) {
+    const DWORD woken = MsgWaitForMultipleObjects(1, &released, FALSE, kPatienceMilliseconds, QS_ALLINPUT);
+    pumpGaveUp = woken == WAIT_TIMEOUT;
+    releaseSeen = woken == WAIT_OBJECT_0;
+    handlePendingMessages();
+  }
+  input.join();
+  CloseHandle(released);
+  handlePendingMessages();
+
+  ASSERT_FALSE(pumpGaveUp);
+  ASSERT_TRUE(inputThreadKeptUp);
+  EXPECT_EQ(reportsAtRelease, kMoves);
+  const std::vector<float> values = log.values();
+  ASSERT_EQ(values.size(), static_cast<size_t>(kMoves));
+  for (size_t i = 1; i < values.size(); ++i) EXPECT_GT(values[i], values[i - 1]) << "report " << i;
+  // 50 pixels up from the bottom of the 67-pixel travel, give or take the pointer's rounding.
+  EXPECT_NEAR(values.back(), 50.0f / 67.0f, 1.5f / 67.0f);
+}
+
+} // namespace
