@@ -27,9 +27,7 @@ testing::AssertionResult FaderScene::showsFader(const Rect& control, const Rect&
       const Color shown = surface.pixel(x, y);
       if (shown.differsFrom(wanted))
         return testing::AssertionFailure()
-               << "pixel (" << x << ", " << y << ") is (" << int(shown.red) << ", " << int(shown.green)
-               << ", " << int(shown.blue) << "), wanted (" << int(wanted.red) << ", " << int(wanted.green)
-               << ", " << int(wanted.blue) << ")";
+               << "pixel (" << x << ", " << y << ") is " << rgbText(shown) << ", wanted " << rgbText(wanted);
     }
   }
   return testing::AssertionSuccess();

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
 #include <vector>
 
 #include "tests/toolkit/controls/edit_log.h"
@@ -26,60 +27,40 @@ void expectValues(const std::vector<float>& got, const std::vector<float>& wante
   for (size_t i = 0; i < got.size(); ++i) EXPECT_FLOAT_EQ(got[i], wanted[i]) << "report " << i;
 }
 
-TEST(Fader, PaintsTheHandleWhereValueAndStyleSay) {
-  struct Case {
+TEST(Fader, PaintsTheHandleWhereValueAndStyleSayAndNeverOutsideTheControl) {
+  // The gate's geometry puts the handle's top at 103 + trunc(t * 67) from x 11. Values outside 0 to 1
+  // hold the top at the start of travel, or cut the bottom at its end, 182 (t = 1.05: the top at 173;
+  // t = 2: nothing left of the handle).
+  const struct {
     int32_t style;
     Point trackOffset;
     float value;
-    int32_t handleTop;
+    bool keyed;
+    Rect handleArea;
+  } cases[] = {
+      {faderOriginBottom, Point(0, 0), 1.0f, true, Rect(11, 103, 25, 115)},
+      {faderOriginBottom, Point(0, 0), 0.0f, true, Rect(11, 170, 25, 182)},
+      {faderOriginBottom, Point(0, 0), 0.5f, true, Rect(11, 136, 25, 148)},
+      {faderOriginBottom, Point(0, 0), 0.25f, true, Rect(11, 153, 25, 165)},
+      {faderOriginBottom, Point(0, 0), 1.0f, false, Rect(11, 103, 25, 115)},
+      {faderOriginTop, Point(5, 10), 0.25f, true, Rect(11, 119, 25, 131)},
+      {faderOriginTop, Point(5, 10), 1.0f, true, Rect(11, 170, 25, 182)},
+      {faderOriginBottom, Point(0, 0), 1.5f, true, Rect(11, 103, 25, 115)},
+      {faderOriginBottom, Point(0, 0), -0.05f, true, Rect(11, 173, 25, 182)},
+      {faderOriginBottom, Point(0, 0), -1.0f, true, Rect()},
+      {faderOriginBottom, Point(0, 0), std::nanf(""), true, Rect(11, 103, 25, 115)},
   };
-  const Case cases[] = {
-      {faderOriginBottom, Point(0, 0), 1.0f, 103}, {faderOriginBottom, Point(0, 0), 0.0f, 170},
-      {faderOriginBottom, Point(0, 0), 0.5f, 136}, {faderOriginBottom, Point(0, 0), 0.25f, 153},
-      {faderOriginTop, Point(5, 10), 0.25f, 119},  {faderOriginTop, Point(5, 10), 1.0f, 170},
-      {faderOriginBottom, Point(0, 0), 1.5f, 103},
-  };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     FaderScene scene;
     Fader fader(kGateFaderSize, nullptr, 0, kGateTop, kGateBottom, scene.handle.get(), scene.track.get(),
                 c.trackOffset, c.style);
     fader.setHandleOrigin(Point(1, 0));
+    fader.useHandleTransparency(c.keyed);
     fader.putValue(c.value);
-    fader.refreshIfChanged(&scene.canvas);
-    EXPECT_TRUE(
-        scene.showsFader(kGateFaderSize, Rect(11, c.handleTop, 25, c.handleTop + 12), c.trackOffset, true))
-        << "value " << c.value << " style " << c.style;
-    EXPECT_EQ(fader.shownValue(), c.value);
+    fader.paint(&scene.canvas);
+    EXPECT_TRUE(scene.showsFader(kGateFaderSize, c.handleArea, c.trackOffset, c.keyed))
+        << "value " << c.value << " style " << c.style << " keyed " << c.keyed;
   }
-}
-
-TEST(Fader, OpaqueHandleShowsItsKeyColouredCorners) {
-  FaderScene scene;
-  auto fader = scene.gateFader(nullptr, 1.0f);
-  fader->useHandleTransparency(false);
-  fader->paint(&scene.canvas);
-  EXPECT_TRUE(scene.showsFader(kGateFaderSize, Rect(11, 103, 25, 115), Point(0, 0), false));
-  EXPECT_FALSE(scene.surface.pixel(11, 103).differsFrom(colorTransparentKey));
-}
-
-TEST(Fader, ValueBelowZeroShrinksTheHandleAtTheEndOfTravel) {
-  // t = 1.05 puts the top at 103 + 70 while the bottom stops at the travel's end, 170 + 12; t = 2
-  // leaves no handle at all.
-  const struct {
-    float value;
-    Rect handleArea;
-  } cases[] = {{-0.05f, Rect(11, 173, 25, 182)}, {-1.0f, Rect(0, 0, 0, 0)}};
-  for (const auto& c : cases) {
-    FaderScene scene;
-    scene.gateFader(nullptr, c.value);
-    EXPECT_TRUE(scene.showsFader(kGateFaderSize, c.handleArea, Point(0, 0), true)) << c.value;
-  }
-}
-
-TEST(Fader, ValueNotANumberStillPaintsInsideTheControl) {
-  FaderScene scene;
-  scene.gateFader(nullptr, std::nanf(""));
-  EXPECT_TRUE(scene.showsFader(kGateFaderSize, Rect(11, 103, 25, 115), Point(0, 0), true));
 }
 
 TEST(HorizontalFader, PaintsTheHandleLeftWhereValueAndStyleSay) {
@@ -105,42 +86,33 @@ TEST(HorizontalFader, PaintsTheHandleLeftWhereValueAndStyleSay) {
 }
 
 TEST(Fader, GrabsOnlyTheHandleAsLastPaintedEdgesIncluded) {
-  // At 0.5 the gate fader's handle was painted from y 136 to 148; the grab area starts at the control's
-  // left, 10, and is the handle's width across.
+  // At 0.5 the gate fader's handle lies from y 136 to 148, the grab area across the handle's width from
+  // the control's left, 10. The horizontal fader's handle lies from x 63 to 77, from the control's top, 30.
   const struct {
+    bool horizontal;
     Point press;
     bool grabs;
-  } cases[] = {{Point(24, 140), true}, {Point(25, 140), false}, {Point(10, 136), true},
-               {Point(10, 148), true}, {Point(10, 149), false}, {Point(17, 135), false}};
+  } cases[] = {{false, Point(24, 140), true}, {false, Point(25, 140), false}, {false, Point(10, 136), true},
+               {false, Point(10, 148), true}, {false, Point(10, 149), false}, {false, Point(17, 135), false},
+               {true, Point(77, 35), true},   {true, Point(78, 35), false},   {true, Point(63, 42), true},
+               {true, Point(63, 43), false},  {true, Point(62, 35), false}};
   for (const auto& c : cases) {
     FaderScene scene;
     EditLog log;
-    auto fader = scene.gateFader(&log, 0.5f);
-    ScriptedInput input(scene.window, {{leftPress, c.press}, {leftPress, Point(17, 120)}, {0, Point()}});
+    std::unique_ptr<Fader> fader;
+    if (c.horizontal) {
+      fader = std::make_unique<HorizontalFader>(Rect(20, 30, 120, 46), &log, 0, 20, 106, scene.handle.get(),
+                                                nullptr, Point(0, 0), faderOriginLeft);
+      fader->putValue(0.5f);
+      fader->paint(&scene.canvas);
+    } else {
+      fader = scene.gateFader(&log, 0.5f);
+    }
     Point press = c.press;
+    ScriptedInput input(scene.window, {{leftPress, press}, {leftPress, Point(50, 120)}, {0, Point()}});
     fader->mousePressed(&scene.canvas, press);
     EXPECT_EQ(!log.edits().empty(), c.grabs) << c.press.h << ", " << c.press.v;
     EXPECT_EQ(input.pointerReads() > 0, c.grabs);
-  }
-}
-
-TEST(HorizontalFader, GrabsOnlyTheHandleAsLastPaintedEdgesIncluded) {
-  // At 0.5 the handle was painted from x 63 to 77; the grab area runs down from the control's top, 30.
-  const struct {
-    Point press;
-    bool grabs;
-  } cases[] = {{Point(77, 35), true}, {Point(78, 35), false}, {Point(63, 42), true}, {Point(63, 43), false}};
-  for (const auto& c : cases) {
-    FaderScene scene;
-    EditLog log;
-    HorizontalFader fader(Rect(20, 30, 120, 46), &log, 0, 20, 106, scene.handle.get(), nullptr, Point(0, 0),
-                          faderOriginLeft);
-    fader.putValue(0.5f);
-    fader.paint(&scene.canvas);
-    Point press = c.press;
-    ScriptedInput input(scene.window, {{leftPress, press}, {leftPress, Point(50, 35)}, {0, Point()}});
-    fader.mousePressed(&scene.canvas, press);
-    EXPECT_EQ(!log.edits().empty(), c.grabs) << c.press.h << ", " << c.press.v;
   }
 }
 

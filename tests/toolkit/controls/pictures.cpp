@@ -3,6 +3,11 @@
 
 #include "toolkit/graphics/canvas.h"
 
+std::string rgbText(Color color) {
+  return "(" + std::to_string(color.red) + ", " + std::to_string(color.green) + ", " +
+         std::to_string(color.blue) + ")";
+}
+
 std::unique_ptr<MemorySurface> pictureOf(Pixmap* pixmap) {
   auto picture = std::make_unique<MemorySurface>(pixmap->width(), pixmap->height(), colorBlack);
   Canvas canvas(nullptr, picture->device(), nullptr);
@@ -18,10 +23,8 @@ testing::AssertionResult showsPicture(const MemorySurface& surface, const Rect& 
       const Color wanted = picture.pixel(source.h + x, source.v + y);
       if (shown.differsFrom(wanted))
         return testing::AssertionFailure()
-               << "pixel (" << area.left + x << ", " << area.top + y << ") is (" << int(shown.red) << ", "
-               << int(shown.green) << ", " << int(shown.blue) << "), picture (" << source.h + x << ", "
-               << source.v + y << ") is (" << int(wanted.red) << ", " << int(wanted.green) << ", "
-               << int(wanted.blue) << ")";
+               << "pixel (" << area.left + x << ", " << area.top + y << ") is " << rgbText(shown)
+               << ", picture (" << source.h + x << ", " << source.v + y << ") is " << rgbText(wanted);
     }
   }
   return testing::AssertionSuccess();

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "tests/toolkit/support/memory_surface.h"
 #include "toolkit/graphics/pixmap.h"
@@ -24,6 +25,9 @@ public:
 private:
   Pixmap* pixmap_;
 };
+
+// "(red, green, blue)", for failure messages.
+std::string rgbText(Color color);
 
 // The pixmap's own pixels on a surface of its size.
 std::unique_ptr<MemorySurface> pictureOf(Pixmap* pixmap);
