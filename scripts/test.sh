@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up what is missing, builds both presets and runs every test: natively with AddressSanitizer and
-# UndefinedBehaviorSanitizer, then the Windows build under 32-bit Wine in a virtual display.
+# UndefinedBehaviorSanitizer, the gate and host tests under ThreadSanitizer, a short fuzz run, then the
+# Windows build under 32-bit Wine in a virtual display (its tests include the validator).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -9,6 +10,14 @@ python3 resources/check_bitmaps.py
 cmake --preset native >/dev/null
 cmake --build --preset native
 ctest --preset native
+cmake --preset tsan >/dev/null
+cmake --build --preset tsan
+ctest --preset tsan
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
+# New inputs go to a scratch folder, so the committed corpus stays as it is; the run is bounded in time.
+mkdir -p build/fuzz/run/new && (cd build/fuzz/run && ../tests/fuzz/gate_fuzz -max_total_time=60 -max_len=1024 \
+  new "$OLDPWD/tests/fuzz/corpus")
 cmake --preset win32 >/dev/null
 cmake --build --preset win32
 scripts/under-display.sh ctest --preset win32
