@@ -192,3 +192,103 @@ write_bmp('meter_off_wide.bmp', 60, 12, meter(False, True, 60, 12))
 write_bmp('splash.bmp', 160, 100, splash)
 write_bmp('label_back.bmp', 64, 20, label_back(False))
 write_bmp('label_pressed.bmp', 64, 20, label_back(True))
+
+
+# The gallery's pictures for the faders, buttons and switches: plain hardware looks, so one picture of
+# the whole toolkit shows what each control is.
+def slot(horizontal, length, breadth):
+    # A dark groove with a scale of ticks beside it.
+    def pixel(x, y):
+        along, across = (x, y) if horizontal else (y, x)
+        middle = breadth // 2
+        if abs(across - middle) <= 1 and 3 <= along < length - 3:
+            return (12, 12, 16)
+        if across in (1, breadth - 2) and along % 10 == 5:
+            return (150, 156, 168)
+        return (58, 62, 72)
+    return pixel
+
+
+def cap(horizontal, length, breadth):
+    # A fader cap with a light line across its middle; the corners are the key colour.
+    def pixel(x, y):
+        along, across = (x, y) if horizontal else (y, x)
+        if along in (0, length - 1) and across in (0, breadth - 1):
+            return KEY
+        if along == length // 2:
+            return (250, 250, 240)
+        return (200, 200, 210) if along < length // 2 else (150, 150, 165)
+    return pixel
+
+
+def led(x, y):
+    # An LED button, off above, lit below.
+    frame, y = divmod(y, 18)
+    if not disc(9, 9, 8, x, y):
+        return (58, 62, 72)
+    if disc(9, 9, 5, x, y):
+        return (60, 250, 90) if frame else (20, 60, 30)
+    return (120, 124, 136)
+
+
+def push_button(frames):
+    # A rectangular key; frame 0 up, the later frames pressed (darker, lit at the bottom edge).
+    def pixel(x, y):
+        frame, y = divmod(y, 20)
+        pressed = frame > 0
+        if x in (0, 43) or y in (0, 19):
+            return (20, 20, 26)
+        light, dark = (210, 214, 226), (70, 72, 82)
+        if y == 1 or x == 1:
+            return dark if pressed else light
+        if y == 18 or x == 42:
+            return light if pressed else dark
+        return (110, 112, 124) if pressed else (150, 154, 168)
+    return pixel
+
+
+def rocker(x, y):
+    # Three frames of 44 x 20: pressed left, resting in the middle, pressed right.
+    frame, y = divmod(y, 20)
+    if x in (0, 43) or y in (0, 19):
+        return (20, 20, 26)
+    if x == 22:
+        return (40, 40, 48)
+    left_down, right_down = frame == 0, frame == 2
+    down = left_down if x < 22 else right_down
+    if (x > 12 and x < 32 and abs(y - 10) <= 1) and not (x == 22):
+        return (240, 200, 60) if down else (150, 130, 70)
+    return (100, 102, 114) if down else (160, 164, 178)
+
+
+def lever(x, y):
+    # A three-position lever switch of 20 x 36 per frame: the knob at the top, middle and bottom.
+    frame, y = divmod(y, 36)
+    knob_y = (8, 18, 28)[frame]
+    if disc(10, knob_y, 6, x, y):
+        return (230, 90, 60)
+    if abs(x - 10) <= 1 and 4 <= y <= 32:
+        return (20, 20, 26)
+    return (58, 62, 72)
+
+
+def slide(x, y):
+    # A three-position slide switch of 40 x 16 per frame: the block at the left, middle and right.
+    frame, y = divmod(y, 16)
+    block_x = (3, 14, 25)[frame]
+    if block_x <= x < block_x + 12 and 3 <= y <= 12:
+        return (230, 90, 60) if x != block_x + 6 else (250, 200, 180)
+    if 1 <= y <= 14 and 1 <= x <= 38:
+        return (24, 24, 30)
+    return (58, 62, 72)
+
+
+write_bmp('gallery_track.bmp', 22, 100, slot(False, 100, 22))
+write_bmp('gallery_cap.bmp', 22, 12, cap(False, 12, 22))
+write_bmp('gallery_track_wide.bmp', 100, 22, slot(True, 100, 22))
+write_bmp('gallery_cap_wide.bmp', 12, 22, cap(True, 12, 22))
+write_bmp('gallery_led.bmp', 18, 36, led)
+write_bmp('gallery_key.bmp', 44, 40, push_button(2))
+write_bmp('gallery_rocker.bmp', 44, 60, rocker)
+write_bmp('gallery_lever.bmp', 20, 108, lever)
+write_bmp('gallery_slide.bmp', 40, 48, slide)

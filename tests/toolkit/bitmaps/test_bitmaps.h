@@ -21,3 +21,12 @@
 #define kSplashBitmap 248
 #define kLabelBackBitmap 249
 #define kLabelPressedBitmap 250
+#define kGalleryTrackBitmap 251
+#define kGalleryCapBitmap 252
+#define kGalleryTrackWideBitmap 253
+#define kGalleryCapWideBitmap 254
+#define kGalleryLedBitmap 255
+#define kGalleryKeyBitmap 256
+#define kGalleryRockerBitmap 257
+#define kGalleryLeverBitmap 258
+#define kGallerySlideBitmap 259

@@ -1,0 +1,276 @@
+// Builds one editor window showing every control of the toolkit with the tests' generated pictures,
+// checks that each control painted its area, and writes the window to the PNG file named by
+// STEPGATE_GALLERY_PNG (when set), so the whole toolkit can be looked at in one picture.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "tests/toolkit/bitmaps/test_bitmaps.h"
+#include "tests/toolkit/controls/controls_window.h"
+#include "tests/toolkit/support/host_window.h"
+#include "toolkit/controls/choice_menu.h"
+#include "toolkit/controls/dial.h"
+#include "toolkit/controls/digit_display.h"
+#include "toolkit/controls/fader.h"
+#include "toolkit/controls/filmstrip_dial.h"
+#include "toolkit/controls/filmstrip_display.h"
+#include "toolkit/controls/frame_animation.h"
+#include "toolkit/controls/horizontal_fader.h"
+#include "toolkit/controls/horizontal_switch.h"
+#include "toolkit/controls/latch_button.h"
+#include "toolkit/controls/level_meter.h"
+#include "toolkit/controls/momentary_button.h"
+#include "toolkit/controls/rocker_switch.h"
+#include "toolkit/controls/splash_view.h"
+#include "toolkit/controls/text_field.h"
+#include "toolkit/controls/toggle_button.h"
+#include "toolkit/controls/value_label.h"
+#include "toolkit/controls/vertical_switch.h"
+#include "toolkit/graphics/pixmap.h"
+#include "toolkit/graphics/window_capture.h"
+#include "tools/gatehost/png_file.h"
+
+namespace {
+
+// A grid of cells, each a control above its caption; the splash takes two cells of the last row.
+constexpr int32_t kCellWidth = 110;
+constexpr int32_t kCellHeight = 84;
+constexpr int32_t kControlZone = 62;
+constexpr int32_t kWidth = 6 * kCellWidth;
+constexpr int32_t kHeight = 364;
+constexpr Color kPanelColour{36, 38, 46, 0};
+constexpr Color kCaptionColour{170, 176, 190, 0};
+
+// Every picture the gallery shows, loaded once and given back at the end.
+class Pictures {
+public:
+  Pixmap* operator[](int32_t resourceId) {
+    for (Pixmap* pixmap : pixmaps_)
+      if (pixmap->resourceId() == resourceId) return pixmap;
+    pixmaps_.push_back(new Pixmap(resourceId));
+    return pixmaps_.back();
+  }
+  ~Pictures() {
+    for (Pixmap* pixmap : pixmaps_) pixmap->release();
+  }
+
+private:
+  std::vector<Pixmap*> pixmaps_;
+};
+
+void decibels(float value, char* text) { std::snprintf(text, kLabelTextCapacity, "%+.1f dB", -6.0f * value); }
+
+struct Shown {
+  const char* name;
+  Rect area;
+};
+
+class Gallery {
+public:
+  explicit Gallery(HWND host)
+      : root_(std::make_unique<RootView>(Rect(0, 0, kWidth, kHeight), host, nullptr)) {
+    root_->addWidget(new Panel(Rect(0, 0, kWidth - 1, kHeight - 1), kPanelColour));
+    addTextControls();
+    addDialsAndDisplays();
+    addFadersButtonsAndSwitches();
+  }
+
+  RootView& root() { return *root_; }
+  const std::vector<Shown>& shown() const { return shown_; }
+
+private:
+  // The control, of the given size, centred in the control zone of a cell, with its caption below.
+  template <typename Control>
+  Control* show(const char* name, int32_t column, int32_t row, Control* control) {
+    root_->addWidget(control);
+    shown_.push_back(Shown{name, control->size()});
+    const int32_t left = column * kCellWidth;
+    const int32_t top = 8 + row * kCellHeight + kControlZone + 2;
+    caption(name, Rect(left + 2, top, left + kCellWidth - 2, top + 14));
+    return control;
+  }
+  static Rect cell(int32_t column, int32_t row, int32_t width, int32_t height) {
+    const int32_t left = column * kCellWidth + (kCellWidth - width) / 2;
+    const int32_t top = 8 + row * kCellHeight + (kControlZone - height) / 2;
+    return Rect(left, top, left + width, top + height);
+  }
+  // A caption: a text field nobody can edit, in the panel's colours.
+  void caption(const char* text, Rect area) {
+    auto* label = new TextField(area, nullptr, 0, text, nullptr, 0);
+    label->setClickable(false);
+    label->changeFont(4);
+    label->changeFillColor(kPanelColour);
+    label->changeEdgeColor(kPanelColour);
+    label->changeTextColor(kCaptionColour);
+    root_->addWidget(label);
+  }
+
+  void addTextControls() {
+    auto* plain = show("ValueLabel", 0, 0, new ValueLabel(cell(0, 0, 64, 20), nullptr, 0));
+    plain->changeEdgeColor(colorGrey);
+    plain->putValue(0.5f);
+
+    auto* framed = show("3D frame", 1, 0, new ValueLabel(cell(1, 0, 64, 20), nullptr, labelFrameFillTopLeft));
+    framed->changeFillColor(Color{200, 202, 212, 0});
+    framed->changeEdgeColor(Color{70, 72, 84, 0});
+    framed->changeTextColor(colorBlack);
+    framed->putValue(12.346f);
+
+    auto* shadowed = show("Shadow, converter", 2, 0,
+                          new ValueLabel(cell(2, 0, 72, 20), nullptr, labelShadow | labelFrameEdgeTopLeft));
+    shadowed->changeFillColor(Color{90, 94, 110, 0});
+    shadowed->changeEdgeColor(Color{16, 16, 20, 0});
+    shadowed->changeTextColor(colorYellow);
+    shadowed->changeShadowColor(colorBlack);
+    shadowed->changeFont(0);
+    shadowed->installTextConverter(decibels);
+    shadowed->putValue(1.0f);
+
+    auto* pictured =
+        show("Pixmap label", 3, 0, new ValueLabel(cell(3, 0, 64, 20), pictures_[kLabelBackBitmap], 0));
+    pictured->changeTextColor(colorBlack);
+    pictured->putValue(3.0f);
+
+    auto* field =
+        show("TextField", 4, 0,
+             new TextField(cell(4, 0, 84, 20), nullptr, 0, "Edit me", nullptr, labelFrameEdgeTopLeft));
+    field->changeFillColor(colorWhite);
+    field->changeEdgeColor(Color{70, 72, 84, 0});
+    field->changeTextColor(colorBlack);
+
+    auto* menu = show("ChoiceMenu", 5, 0,
+                      new ChoiceMenu(cell(5, 0, 64, 20), nullptr, 0, pictures_[kLabelBackBitmap],
+                                     pictures_[kLabelPressedBitmap], labelMenuMarksCurrent));
+    for (const char* text : {"Sine", "Square", "-", "Saw"}) menu->insertItem(text, -1);
+    menu->selectItem(1);
+    menu->changeTextColor(colorBlack);
+  }
+
+  void addDialsAndDisplays() {
+    show("Dial", 0, 1,
+         new Dial(cell(0, 1, 60, 60), nullptr, 0, pictures_[kDialFaceBitmap], pictures_[kDialHandleBitmap],
+                  Point(0, 0)))
+        ->putValue(0.3f);
+    show("FilmstripDial", 1, 1,
+         new FilmstripDial(cell(1, 1, 32, 32), nullptr, 0, 5, 32, pictures_[kKnobStripBitmap]))
+        ->putValue(0.75f);
+    show(
+        "FilmstripDisplay", 2, 1,
+        new FilmstripDisplay(cell(2, 1, 32, 32), nullptr, 0, 5, 32, pictures_[kKnobStripBitmap], Point(0, 0)))
+        ->putValue(0.5f);
+
+    auto* animation = show(
+        "FrameAnimation", 3, 1,
+        new FrameAnimation(cell(3, 1, 32, 32), nullptr, 0, 5, 32, pictures_[kKnobStripBitmap], Point(0, 0)));
+    animation->startAnimation();
+    animation->nextFrame();
+
+    const Rect digitsArea = cell(4, 1, 34, 16);
+    const int32_t xs[] = {digitsArea.left, digitsArea.left + 12, digitsArea.left + 24};
+    const int32_t ys[] = {digitsArea.top, digitsArea.top, digitsArea.top};
+    show("DigitDisplay", 4, 1,
+         new DigitDisplay(digitsArea, nullptr, 0, 42, 3, xs, ys, 10, 16, pictures_[kDigitsBitmap]));
+
+    show("LevelMeter", 5, 1,
+         new LevelMeter(cell(5, 1, 12, 60), pictures_[kMeterOnBitmap], pictures_[kMeterOffBitmap], 15,
+                        meterVertical))
+        ->putValue(0.7f);
+  }
+
+  void addFadersButtonsAndSwitches() {
+    const Rect faderArea = cell(0, 2, 22, 60);
+    show("Fader", 0, 2,
+         new Fader(faderArea, nullptr, 0, faderArea.top, faderArea.bottom - 12, pictures_[kGalleryCapBitmap],
+                   pictures_[kGalleryTrackBitmap], Point(0, 20), faderOriginBottom))
+        ->putValue(0.7f);
+
+    const Rect horizontalArea = cell(1, 2, 90, 22);
+    show("HorizontalFader", 1, 2,
+         new HorizontalFader(horizontalArea, nullptr, 0, horizontalArea.left, horizontalArea.right - 12,
+                             pictures_[kGalleryCapWideBitmap], pictures_[kGalleryTrackWideBitmap],
+                             Point(5, 0), faderOriginLeft))
+        ->putValue(0.35f);
+
+    const Rect toggles = cell(2, 2, 50, 18);
+    show("ToggleButton", 2, 2,
+         new ToggleButton(Rect(toggles.left, toggles.top, toggles.left + 18, toggles.bottom), nullptr, 0,
+                          pictures_[kGalleryLedBitmap]))
+        ->putValue(1.0f);
+    root_->addWidget(new ToggleButton(Rect(toggles.right - 18, toggles.top, toggles.right, toggles.bottom),
+                                      nullptr, 0, pictures_[kGalleryLedBitmap]));
+
+    show("LatchButton", 3, 2,
+         new LatchButton(cell(3, 2, 44, 20), nullptr, 0, 20, pictures_[kGalleryKeyBitmap]))
+        ->putValue(1.0f);
+    show("MomentaryButton", 4, 2,
+         new MomentaryButton(cell(4, 2, 44, 20), nullptr, 0, 20, pictures_[kGalleryKeyBitmap], Point(0, 0)));
+    show("RockerSwitch", 5, 2,
+         new RockerSwitch(cell(5, 2, 44, 20), nullptr, 0, 20, pictures_[kGalleryRockerBitmap], Point(0, 0)))
+        ->putValue(1.0f);
+
+    show("VerticalSwitch", 0, 3,
+         new VerticalSwitch(cell(0, 3, 20, 36), nullptr, 0, 36, 3, pictures_[kGalleryLeverBitmap]))
+        ->putValue(0.5f);
+    show("HorizontalSwitch", 1, 3,
+         new HorizontalSwitch(cell(1, 3, 40, 16), nullptr, 0, 16, 3, pictures_[kGallerySlideBitmap]))
+        ->putValue(1.0f);
+    show("LevelMeter, wide", 2, 3,
+         new LevelMeter(cell(2, 3, 60, 12), pictures_[kMeterOnWideBitmap], pictures_[kMeterOffWideBitmap], 15,
+                        meterHorizontal))
+        ->putValue(0.45f);
+
+    // Switched on by its owner rather than by a press, so it shows without taking the modal slot.
+    const Rect splashArea(3 * kCellWidth + 60, 8 + 3 * kCellHeight - 4, 3 * kCellWidth + 220,
+                          8 + 3 * kCellHeight + 96);
+    auto* splash =
+        new SplashView(Rect(splashArea.left, splashArea.top, splashArea.left + 20, splashArea.top + 20),
+                       nullptr, 0, pictures_[kSplashBitmap], splashArea, Point(0, 0));
+    splash->putValue(1.0f);
+    root_->addWidget(splash);
+    shown_.push_back(Shown{"SplashView", splashArea});
+    caption("SplashView (on)",
+            Rect(splashArea.right + 6, splashArea.bottom - 14, kWidth - 2, splashArea.bottom));
+  }
+
+  Pictures pictures_;
+  std::unique_ptr<RootView> root_;
+  std::vector<Shown> shown_;
+};
+
+bool paintedSomething(const CapturedImage& image, const Rect& area) {
+  for (int32_t y = area.top; y < area.bottom; ++y) {
+    for (int32_t x = area.left; x < area.right; ++x) {
+      const uint8_t* rgb = &image.rgb[3 * (y * image.width + x)];
+      if (rgb[0] != kPanelColour.red || rgb[1] != kPanelColour.green || rgb[2] != kPanelColour.blue)
+        return true;
+    }
+  }
+  return false;
+}
+
+TEST(Gallery, EveryControlOfTheToolkitPaintsItsArea) {
+  HostWindow host(kWidth, kHeight);
+  Gallery gallery(host.handle());
+  UpdateWindow(gallery.root().windowHandle());
+  handlePendingMessages();
+  gallery.root().idleRefresh();
+
+  const CapturedImage image = captureClientArea(gallery.root().windowHandle());
+  ASSERT_EQ(image.width, kWidth);
+  ASSERT_EQ(image.height, kHeight);
+  for (const Shown& control : gallery.shown())
+    EXPECT_TRUE(paintedSomething(image, control.area)) << control.name;
+
+  const char* path = std::getenv("STEPGATE_GALLERY_PNG");
+  if (path != nullptr && *path != '\0') {
+    EXPECT_TRUE(writePngFile(path, image.width, image.height, image.rgb)) << path;
+  }
+}
+
+} // namespace
