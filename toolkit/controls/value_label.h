@@ -51,11 +51,6 @@ public:
 
   int32_t style() const { return style_; }
   int32_t fontNumber() const { return fontNumber_; }
-  TextAlign alignment() const { return alignment_; }
-  Color textColor() const { return textColor_; }
-  Color fillColor() const { return fillColor_; }
-  Color edgeColor() const { return edgeColor_; }
-  Color shadowColor() const { return shadowColor_; }
 
 protected:
   ValueLabel(const Rect& size, ValueListener* listener, int32_t tag, Pixmap* background, int32_t style);

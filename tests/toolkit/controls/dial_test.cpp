@@ -207,18 +207,6 @@ TEST(Dial, APressOnADialThatIsNotClickableChangesNothing) {
   EXPECT_TRUE(scene.log.edits().empty());
 }
 
-TEST(Dial, ChangeBackgroundSwapsTheReferences) {
-  HeldPixmap face(kDialFaceBitmap);
-  HeldPixmap other(kSplashBitmap);
-  HeldPixmap handle(kDialHandleBitmap);
-  Dial dial(kDialArea, nullptr, 0, face.get(), handle.get(), Point(0, 0));
-  dial.changeBackground(other.get());
-  EXPECT_EQ(dial.background(), other.get());
-  dial.changeBackground(nullptr);
-  EXPECT_EQ(dial.background(), nullptr);
-  // Both pictures still hold the references of their HeldPixmap, which release them at the end.
-}
-
 // The knob strip: 5 frames of 32 x 32.
 constexpr int32_t kFrames = 5;
 constexpr int32_t kFrameHeight = 32;

@@ -56,18 +56,6 @@ TEST(FilmstripDisplay, ShowsTheFrameNearestToItsValue) {
   }
 }
 
-TEST(FilmstripDisplay, IgnoresPresses) {
-  HeldPixmap strip(kKnobStripBitmap);
-  EditLog log;
-  FilmstripDisplay display(Rect(0, 0, 32, 32), &log, 0, kFrames, kFrameHeight, strip.get(), Point(0, 0));
-  display.putValue(0.25f);
-  Paper paper;
-  Point point(5, 5);
-  display.mousePressed(&paper.canvas, point);
-  EXPECT_EQ(display.value(), 0.25f);
-  EXPECT_TRUE(log.edits().empty());
-}
-
 struct AnimationScene {
   HeldPixmap strip{kKnobStripBitmap};
   std::unique_ptr<MemorySurface> picture = pictureOf(strip.get());
