@@ -13,7 +13,7 @@
 #include "tests/toolkit/controls/controls_window.h"
 #include "tests/toolkit/controls/edit_log.h"
 #include "tests/toolkit/controls/pictures.h"
-#include "tests/toolkit/controls/real_input.h"
+#include "tests/toolkit/support/real_input.h"
 #include "toolkit/controls/choice_menu.h"
 #include "toolkit/graphics/window_capture.h"
 

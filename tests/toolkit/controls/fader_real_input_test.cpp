@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <condition_variable>
-#include <cstring>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -13,6 +12,7 @@
 #include "tests/toolkit/controls/edit_log.h"
 #include "tests/toolkit/controls/fader_scene.h"
 #include "tests/toolkit/support/host_window.h"
+#include "tests/toolkit/support/real_input.h"
 #include "toolkit/graphics/root_view.h"
 
 namespace {
@@ -20,26 +20,6 @@ namespace {
 // A failing test must not hang: every wait gives up after this long.
 constexpr auto kPatience = std::chrono::seconds(10);
 constexpr DWORD kPatienceMilliseconds = 10000;
-
-void sendMouse(DWORD flags, LONG x, LONG y) {
-  INPUT input;
-  std::memset(&input, 0, sizeof input);
-  input.type = INPUT_MOUSE;
-  input.mi.dx = x;
-  input.mi.dy = y;
-  input.mi.dwFlags = flags;
-  SendInput(1, &input, sizeof input);
-}
-
-void movePointerTo(HWND window, Point client) {
-  POINT screen{client.h, client.v};
-  ClientToScreen(window, &screen);
-  // Absolute coordinates run from 0 to 65535 across the primary screen.
-  const LONG width = GetSystemMetrics(SM_CXSCREEN) - 1;
-  const LONG height = GetSystemMetrics(SM_CYSCREEN) - 1;
-  sendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, (screen.x * 65535 + width / 2) / width,
-            (screen.y * 65535 + height / 2) / height);
-}
 
 // What the tracking loop (on the test's thread) and the input thread tell each other.
 struct DragProgress {
@@ -99,7 +79,7 @@ TEST(FaderRealInput, DraggedUpReportsRisingValuesAndStopsAtRelease) {
   HWND window = root.windowHandle();
   std::thread input([&] {
     movePointerTo(window, Point(17, 176));
-    sendMouse(MOUSEEVENTF_LEFTDOWN, 0, 0);
+    pressLeftButton();
     inputThreadKeptUp = progress.waitFor(progress.passes, 1);
     for (int32_t move = 1; move <= kMoves && inputThreadKeptUp; ++move) {
       movePointerTo(window, Point(17, 176 - 10 * move));
@@ -109,7 +89,7 @@ TEST(FaderRealInput, DraggedUpReportsRisingValuesAndStopsAtRelease) {
       std::lock_guard<std::mutex> lock(progress.mutex);
       reportsAtRelease = progress.reports;
     }
-    sendMouse(MOUSEEVENTF_LEFTUP, 0, 0);
+    releaseLeftButton();
     SetEvent(released);
   });
   // The press message enters the fader's loop, which runs until the release.

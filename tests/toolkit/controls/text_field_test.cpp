@@ -13,9 +13,9 @@
 
 #include "tests/toolkit/controls/controls_window.h"
 #include "tests/toolkit/controls/edit_log.h"
-#include "tests/toolkit/controls/real_input.h"
 #include "tests/toolkit/support/host_window.h"
 #include "tests/toolkit/support/memory_surface.h"
+#include "tests/toolkit/support/real_input.h"
 #include "tests/toolkit/support/scripted_input.h"
 #include "toolkit/controls/text_field.h"
 #include "toolkit/graphics/canvas.h"

@@ -1,5 +1,5 @@
 // Real input: SendInput events with absolute pointer coordinates, and the bounded waits.
-#include "tests/toolkit/controls/real_input.h"
+#include "tests/toolkit/support/real_input.h"
 
 #include <cstring>
 
