@@ -1,6 +1,7 @@
 # The shipped plug-in: one self-contained 32-bit DLL exporting `main`, with its bitmaps and bank.
 add_library(stepgate SHARED
   ${CMAKE_SOURCE_DIR}/host/plugin_entry.cpp
+  ${CMAKE_SOURCE_DIR}/host/plugin_main.cpp
   ${CMAKE_SOURCE_DIR}/host/plugin_exports.def
   ${STEPGATE_PLUGIN_RC}
 )

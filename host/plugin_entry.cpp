@@ -1,34 +1,10 @@
-// The library's two entry points: the load notification that records the module handle, and `main`,
-// which a host calls once for every effect instance it wants.
+// The library's load notification, which records the module handle for the toolkit's bitmaps and window
+// class; `main` itself is in plugin_main.cpp.
 #include <windows.h>
 
-#include <new>
-
-#include "gate/step_gate_edit.h"
 #include "host/module_state.h"
-#include "host/opcodes.h"
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD, LPVOID) {
   moduleInstance = instance;
   return TRUE;
-}
-
-// Exported as `main` by the module definition file: a C++ function may not be named main.
-extern "C" PluginRecord* PLUGIN_CDECL pluginMain(HostCallback callback) {
-  if (callback == nullptr) return nullptr;
-  if (callback(nullptr, static_cast<int32_t>(HostRequest::Version), 0, 0, nullptr, 0.0f) == 0) return nullptr;
-  // The flag describes only the construction in progress: one failed instance must not fail every later one.
-  creationFailed = false;
-  try {
-    PluginEffect* effect = new (std::nothrow) StepGateEdit(callback);
-    if (effect == nullptr) return nullptr;
-    if (creationFailed) {
-      delete effect;
-      return nullptr;
-    }
-    return effect->record();
-  } catch (...) {
-    // No exception may reach the host.
-    return nullptr;
-  }
 }

@@ -126,6 +126,18 @@ TEST(StepGateEditor, ControlEditTellsTheHostAndMovesTheEffect) {
   EXPECT_TRUE(gate.gateEditor()->isUpdatePending());
 }
 
+TEST(StepGateEditor, OpeningAgainWithoutClosingReplacesTheWindow) {
+  StepGateEdit gate(nullptr);
+  OpenEditor editor(gate);
+  const int32_t windows = liveWindows();
+  const int32_t gdi = liveGdiObjects();
+  EXPECT_EQ(dispatch(gate, Opcode::EditorOpen, editor.window.handle()), 1);
+  handlePendingMessages();
+  EXPECT_EQ(liveWindows(), windows);
+  EXPECT_EQ(liveGdiObjects(), gdi);
+  EXPECT_EQ(gate.gateEditor()->openRootView()->widgetCount(), 34);
+}
+
 TEST(StepGateEditor, OpenCloseCyclesLeaveNoGdiObjectOrWindowBehind) {
   HostWindow window(386, 240);
   const int32_t gdiBefore = liveGdiObjects(), windowsBefore = liveWindows();
