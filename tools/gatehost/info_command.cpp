@@ -95,10 +95,7 @@ int runInfo(int argc, char** argv) {
   PluginLibrary library(options.positional()[0]);
   if (!library.loaded()) return usageError(library.error(), kUsage);
   PluginHost host(library);
-  if (host.record() == nullptr) {
-    std::fprintf(stderr, "gatehost: the plug-in's main returned no record\n");
-    return 1;
-  }
+  if (host.record() == nullptr) return refusedRecord();
   printRecord(*host.record());
   printPrograms(host);
   printParameters(host);

@@ -60,10 +60,7 @@ int runRender(int argc, char** argv) {
   PluginLibrary library(options.positional()[0]);
   if (!library.loaded()) return usageError(library.error(), kUsage.c_str());
   PluginHost host(library);
-  if (host.record() == nullptr) {
-    std::fprintf(stderr, "gatehost: the plug-in's main returned no record\n");
-    return 1;
-  }
+  if (host.record() == nullptr) return refusedRecord();
   if (!applyPatchOptions(options, library, host, error)) {
     reportErrors(options.errors(), "");
     return usageError(error, kUsage.c_str());

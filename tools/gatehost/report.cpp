@@ -28,6 +28,11 @@ int usageError(const std::string& message, const char* usage) {
   return 2;
 }
 
+int refusedRecord() {
+  std::fputs("gatehost: the plug-in's main returned no record\n", stderr);
+  return 1;
+}
+
 bool reportErrors(const std::vector<std::string>& errors, const char* usage) {
   for (const std::string& error : errors) std::fprintf(stderr, "gatehost: %s\n", error.c_str());
   if (!errors.empty()) std::fputs(usage, stderr);
