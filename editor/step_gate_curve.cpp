@@ -5,6 +5,7 @@
 #include "editor/step_gate_editor.h"
 #include "gate/step_gate.h"
 #include "toolkit/graphics/root_view.h"
+#include "toolkit/graphics/window_device.h"
 
 namespace {
 
@@ -25,7 +26,8 @@ void StepGateEditor::drawCurve() {
   GainTable table;
   gate_->copyGainTable(table);
   HWND window = rootView->windowHandle();
-  HDC device = GetDC(window);
+  WindowDevice windowDevice(window);
+  HDC device = windowDevice.handle();
   const RECT strip = {kCurveStrip.left, kCurveStrip.top, kCurveStrip.right, kCurveStrip.bottom};
   HBRUSH fill = CreateSolidBrush(kStripColor);
   FillRect(device, &strip, fill);
@@ -45,5 +47,4 @@ void StepGateEditor::drawCurve() {
   }
   SelectObject(device, previousPen);
   DeleteObject(pen);
-  ReleaseDC(window, device);
 }

@@ -26,22 +26,19 @@ constexpr int32_t kColumnGap = 3;
 constexpr float kInterpolReset = 0.5f;
 constexpr float kBarWidthReset = 1.0f;
 
-Pixmap* loadOnce(Pixmap* pixmap, int32_t id) { return pixmap != nullptr ? pixmap : new Pixmap(id); }
+constexpr int32_t kMaskBits = 32;
 
-void releaseAndForget(Pixmap*& pixmap) {
-  if (pixmap != nullptr) pixmap->release();
-  pixmap = nullptr;
+void loadOnce(PixmapRef& pixmap, int32_t id) {
+  if (pixmap == nullptr) pixmap = PixmapRef::adopt(new Pixmap(id));
 }
 
 } // namespace
 
-StepGateEditor::StepGateEditor(StepGate* gate) : GuiEditorBase(gate), gate_(gate) {
-  background_ = new Pixmap(RESOURCE_BACKGROUND);
+StepGateEditor::StepGateEditor(StepGate* gate)
+    : GuiEditorBase(gate), gate_(gate), background_(PixmapRef::adopt(new Pixmap(RESOURCE_BACKGROUND))) {
   editorRect = {0, 0, static_cast<int16_t>(background_->height()),
                 static_cast<int16_t>(background_->width())};
 }
-
-StepGateEditor::~StepGateEditor() { background_->release(); }
 
 Fader* StepGateEditor::addFader(const Rect& size, int32_t tag) {
   const int32_t maximumPosition = kFaderTop + track_->height() - handle_->height() - 1;
@@ -53,13 +50,12 @@ Fader* StepGateEditor::addFader(const Rect& size, int32_t tag) {
 }
 
 int32_t StepGateEditor::openIn(void* parentWindow) {
-  const std::lock_guard<std::recursive_mutex> lock(controlsLock_);
   // A host that opens the editor again without closing it gets it moved, not a second window beside it.
   if (rootView != nullptr) closeEditor();
   GuiEditorBase::openIn(parentWindow);
-  track_ = loadOnce(track_, RESOURCE_FADER_TRACK);
-  handle_ = loadOnce(handle_, RESOURCE_FADER_HANDLE);
-  button_ = loadOnce(button_, RESOURCE_STEP_BUTTON);
+  loadOnce(track_, RESOURCE_FADER_TRACK);
+  loadOnce(handle_, RESOURCE_FADER_HANDLE);
+  loadOnce(button_, RESOURCE_STEP_BUTTON);
   rootView = new RootView(Rect(0, 0, background_->width(), background_->height()),
                           static_cast<HWND>(parentWindow), this);
   rootView->setBackdrop(background_);
@@ -95,19 +91,31 @@ int32_t StepGateEditor::openIn(void* parentWindow) {
 }
 
 void StepGateEditor::closeEditor() {
-  const std::lock_guard<std::recursive_mutex> lock(controlsLock_);
   delete rootView;
   rootView = nullptr;
   for (ValueWidget*& control : stepControls_) control = nullptr;
   interpolFader_ = barWidthFader_ = nullptr;
-  releaseAndForget(track_);
-  releaseAndForget(handle_);
-  releaseAndForget(button_);
+  track_.reset();
+  handle_.reset();
+  button_.reset();
 }
 
 void StepGateEditor::applyUpdate() {
+  followChangedParameters();
   gate_->buildGainTable();
   drawCurve();
+}
+
+void StepGateEditor::followChangedParameters() {
+  for (int32_t word = 0; word < static_cast<int32_t>(changedParameters_.size()); ++word) {
+    uint32_t changed = changedParameters_[word].exchange(0, std::memory_order_acquire);
+    for (int32_t bit = 0; changed != 0; ++bit, changed >>= 1) {
+      if ((changed & 1u) == 0) continue;
+      const int32_t index = word * kMaskBits + bit;
+      // The control shows the effect's live value, whatever value the writer passed along.
+      if (ValueWidget* control = controlOf(index)) control->putValue(gate_->readParameter(index));
+    }
+  }
 }
 
 ValueWidget* StepGateEditor::controlOf(int32_t index) const {
@@ -119,10 +127,10 @@ ValueWidget* StepGateEditor::controlOf(int32_t index) const {
 }
 
 void StepGateEditor::parameterChanged(int32_t index, float) {
-  const std::lock_guard<std::recursive_mutex> lock(controlsLock_);
-  if (rootView == nullptr) return;
-  // The control shows the effect's live value, whatever value the caller passed along.
-  if (ValueWidget* control = controlOf(index)) control->putValue(gate_->readParameter(index));
+  if (index < 0 || index >= GateParameterCount) return;
+  // Release: the window's thread that takes the bit also sees the value stored before it.
+  changedParameters_[static_cast<size_t>(index / kMaskBits)].fetch_or(1u << (index % kMaskBits),
+                                                                      std::memory_order_release);
   requestUpdate();
 }
 

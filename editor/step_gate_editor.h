@@ -2,15 +2,16 @@
 // faders, and the gain curve in the display strip. Edits become parameter changes the host is told of.
 #pragma once
 
+#include <array>
+#include <atomic>
 #include <cstdint>
-#include <mutex>
 
 #include "toolkit/controls/value_listener.h"
 #include "toolkit/graphics/gui_editor_base.h"
+#include "toolkit/graphics/pixmap_ref.h"
 #include "toolkit/graphics/rect.h"
 
 class Fader;
-class Pixmap;
 class StepGate;
 class ValueWidget;
 
@@ -21,11 +22,11 @@ public:
   static constexpr int32_t kCurveColumns = 298;
 
   explicit StepGateEditor(StepGate* gate);
-  ~StepGateEditor() override;
 
   int32_t openIn(void* parentWindow) override;
   void closeEditor() override;
   void applyUpdate() override;
+  // From any thread: records which parameter changed; the next idle moves its control.
   void parameterChanged(int32_t index, float value) override;
   void controlEdited(Canvas* canvas, ValueWidget* control) override;
 
@@ -36,17 +37,21 @@ public:
 
 private:
   Fader* addFader(const Rect& size, int32_t tag);
+  // Moves the controls whose parameters changed since the last call to the effect's live values.
+  void followChangedParameters();
 
   StepGate* gate_;
   ValueWidget* stepControls_[32] = {};
   Fader* barWidthFader_ = nullptr;
   Fader* interpolFader_ = nullptr;
-  Pixmap* background_ = nullptr;
-  Pixmap* track_ = nullptr;
-  Pixmap* handle_ = nullptr;
-  Pixmap* button_ = nullptr;
-  // Host automation moves the controls from whatever thread writes parameters, while the window's thread
-  // may be creating or destroying them: both sides hold this while they touch the controls. Recursive,
-  // because an edit on the window's thread comes back as a parameter change on the same thread.
-  std::recursive_mutex controlsLock_;
+  PixmapRef background_;
+  PixmapRef track_;
+  PixmapRef handle_;
+  PixmapRef button_;
+  // The hand-over from the threads that write parameters to the window's thread: a writer stores the
+  // value in the effect, then sets the parameter's bit here and marks an update pending; the window's
+  // thread takes the bits at idle and moves those controls to the effect's live values. Writers never
+  // touch a control, so nothing a host calls waits for a window being created or destroyed.
+  std::array<std::atomic<uint32_t>, 2> changedParameters_{};
+  static_assert(std::atomic<uint32_t>::is_always_lock_free);
 };

@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "host/editor_base.h"
 #include "host/parameter_text.h"
-#include "toolkit/graphics/editor_base.h"
 
 const char kProgramDumpPath[] = "c:\\ryn.dat";
 

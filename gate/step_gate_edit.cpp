@@ -1,11 +1,8 @@
-// The editor is created after the gate has selected its first program, so that first selection tells no
-// editor; the effect base owns and deletes it.
+// The editor is adopted after the gate has selected its first program, so that first selection tells no
+// editor.
 #include "gate/step_gate_edit.h"
 
-#include <new>
-
-#include "editor/step_gate_editor.h"
-#include "host/module_state.h"
+#include <utility>
 
 namespace {
 
@@ -13,13 +10,19 @@ constexpr int32_t kPluginId = fourCharacterCode("Ktvs");
 
 } // namespace
 
-StepGateEdit::StepGateEdit(HostCallback callback) : StepGate(callback) {
-  assignPluginId(kPluginId);
-  gateEditor_ = new (std::nothrow) StepGateEditor(this);
-  if (gateEditor_ == nullptr) creationFailed = true;
+StepGateEdit::StepGateEdit(HostCallback callback) : StepGate(callback) { assignPluginId(kPluginId); }
+
+StepGateEdit::~StepGateEdit() {
+  if (ownedEditor_ == nullptr) return;
+  ownedEditor_->closeEditor();
+  // Detached first: no parameter write may reach an editor being deleted.
+  attachEditor(nullptr);
+  ownedEditor_.reset();
 }
+
+void StepGateEdit::adoptEditor(std::unique_ptr<EditorBase> editor) { ownedEditor_ = std::move(editor); }
 
 void StepGateEdit::writeParameter(int32_t index, float value) {
   StepGate::writeParameter(index, value);
-  if (gateEditor_ != nullptr) gateEditor_->parameterChanged(index, value);
+  if (EditorBase* attached = editor()) attached->parameterChanged(index, value);
 }

@@ -1,19 +1,24 @@
-// StepGateEdit: the effect `main` hands the host — the step gate with its editor from construction on,
-// passing every parameter change to the editor so its controls follow automation and program changes.
+// StepGateEdit: the effect `main` hands the host — the step gate owning its editor, passing every
+// parameter change on to it so its controls follow automation and program changes.
 #pragma once
 
-#include "gate/step_gate.h"
+#include <memory>
 
-class StepGateEditor;
+#include "gate/step_gate.h"
+#include "host/editor_base.h"
 
 class StepGateEdit : public StepGate {
 public:
   explicit StepGateEdit(HostCallback callback);
+  // Closes the editor before deleting it, so a host that destroys the effect with its editor open
+  // leaves no window, device object or window class behind.
+  ~StepGateEdit() override;
+
+  // Takes the editor over. The editor attached itself to this effect when it was constructed for it.
+  void adoptEditor(std::unique_ptr<EditorBase> editor);
 
   void writeParameter(int32_t index, float value) override;
 
-  StepGateEditor* gateEditor() const { return gateEditor_; }
-
 private:
-  StepGateEditor* gateEditor_ = nullptr;
+  std::unique_ptr<EditorBase> ownedEditor_;
 };

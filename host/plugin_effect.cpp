@@ -6,9 +6,9 @@
 #include <cstring>
 #include <limits>
 
+#include "host/editor_base.h"
 #include "host/parameter_text.h"
 #include "host/record_entries.h"
-#include "toolkit/graphics/editor_base.h"
 
 namespace {
 
@@ -54,7 +54,7 @@ PluginEffect::PluginEffect(HostCallback callback, int32_t programCount, int32_t 
   blockSize_ = kDefaultBlockSize;
 }
 
-PluginEffect::~PluginEffect() { delete editor_; }
+PluginEffect::~PluginEffect() = default;
 
 void PluginEffect::attachEditor(EditorBase* editor) {
   editor_ = editor;

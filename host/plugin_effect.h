@@ -18,6 +18,8 @@ public:
   PluginEffect& operator=(const PluginEffect&) = delete;
 
   PluginRecord* record() { return &record_; }
+  // The editor the dispatcher forwards the editor opcodes to. Attaching does not hand it over: whoever
+  // created the editor owns it and detaches it before deleting it.
   EditorBase* editor() const { return editor_; }
   void attachEditor(EditorBase* editor);
 

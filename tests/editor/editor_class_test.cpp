@@ -2,20 +2,34 @@
 // idle, program changes and host writes reaching the controls, and no GDI or window left behind.
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "editor/step_gate_editor.h"
 #include "gate/step_gate_edit.h"
 #include "tests/editor/editor_pixels.h"
 #include "tests/toolkit/support/host_window.h"
-#include "tests/toolkit/support/resource_census.h"
 #include "toolkit/controls/value_widget.h"
 #include "toolkit/graphics/canvas.h"
 #include "toolkit/graphics/root_view.h"
+#include "toolkit/graphics/window_device.h"
+#include "tools/probe/resource_census.h"
 
 namespace {
 
 intptr_t dispatch(PluginEffect& effect, Opcode opcode, void* data = nullptr) {
   return effect.handleOpcode(static_cast<int32_t>(opcode), 0, 0, data, 0.0f);
 }
+
+// The gate with its editor, put together as `main` does.
+struct GateWithEditor {
+  GateWithEditor() {
+    auto owned = std::make_unique<StepGateEditor>(&gate);
+    editor = owned.get();
+    gate.adoptEditor(std::move(owned));
+  }
+  StepGateEdit gate{nullptr};
+  StepGateEditor* editor;
+};
 
 // An editor opened in a host window, as a host opens it.
 struct OpenEditor {
@@ -38,7 +52,8 @@ struct OpenEditor {
 } // namespace
 
 TEST(StepGateEditor, AsksForTheBackgroundsSizeAndOpensWithEveryControlAtItsLiveValue) {
-  StepGateEdit gate(nullptr);
+  GateWithEditor edited;
+  StepGateEdit& gate = edited.gate;
   EditorRect* rect = nullptr;
   EXPECT_EQ(dispatch(gate, Opcode::EditorRect, &rect), 1);
   ASSERT_NE(rect, nullptr);
@@ -46,26 +61,27 @@ TEST(StepGateEditor, AsksForTheBackgroundsSizeAndOpensWithEveryControlAtItsLiveV
   EXPECT_EQ(rect->left, 0);
   EXPECT_EQ(rect->bottom, 240);
   EXPECT_EQ(rect->right, 386);
-  EXPECT_EQ(gate.gateEditor()->controlOf(0), nullptr);
+  EXPECT_EQ(edited.editor->controlOf(0), nullptr);
 
   OpenEditor editor(gate);
   ASSERT_TRUE(editor.opened);
   for (int32_t index = 0; index < 34; ++index) {
-    ValueWidget* control = gate.gateEditor()->controlOf(index);
+    ValueWidget* control = edited.editor->controlOf(index);
     ASSERT_NE(control, nullptr) << index;
     EXPECT_EQ(control->value(), index == 32 ? 0.5f : 1.0f) << index;
     EXPECT_EQ(control->tag(), index);
   }
-  EXPECT_EQ(gate.gateEditor()->openRootView()->widgetCount(), 34);
-  EXPECT_EQ(gate.gateEditor()->controlOf(0)->size().left, 11);
-  EXPECT_EQ(gate.gateEditor()->controlOf(15)->size().left, 11 + 19 * 15);
-  EXPECT_EQ(gate.gateEditor()->controlOf(16)->size().top, 85);
-  EXPECT_EQ(gate.gateEditor()->controlOf(32)->size().left, 334);
-  EXPECT_EQ(gate.gateEditor()->controlOf(33)->size().left, 353);
+  EXPECT_EQ(edited.editor->openRootView()->widgetCount(), 34);
+  EXPECT_EQ(edited.editor->controlOf(0)->size().left, 11);
+  EXPECT_EQ(edited.editor->controlOf(15)->size().left, 11 + 19 * 15);
+  EXPECT_EQ(edited.editor->controlOf(16)->size().top, 85);
+  EXPECT_EQ(edited.editor->controlOf(32)->size().left, 334);
+  EXPECT_EQ(edited.editor->controlOf(33)->size().left, 353);
 }
 
 TEST(StepGateEditor, FirstIdleDrawsTheCurveOfTheCurrentTable) {
-  StepGateEdit gate(nullptr);
+  GateWithEditor edited;
+  StepGateEdit& gate = edited.gate;
   gate.writeParameter(18, 0.0f); // step 3 short, so the curve has an edge to find
   gate.writeParameter(33, 0.0f);
   OpenEditor editor(gate);
@@ -84,50 +100,54 @@ TEST(StepGateEditor, FirstIdleDrawsTheCurveOfTheCurrentTable) {
 }
 
 TEST(StepGateEditor, ProgramSelectionMovesEveryControlAndAsksForOneUpdate) {
-  StepGateEdit gate(nullptr);
+  GateWithEditor edited;
+  StepGateEdit& gate = edited.gate;
   gate.handleOpcode(static_cast<int32_t>(Opcode::SelectProgram), 0, 4, nullptr, 0.0f);
   for (int32_t index = 0; index < 34; ++index)
     gate.writeParameter(index, static_cast<float>(index % 5) / 4.0f);
   gate.handleOpcode(static_cast<int32_t>(Opcode::SelectProgram), 0, 0, nullptr, 0.0f);
   OpenEditor editor(gate);
   editor.idle();
-  EXPECT_FALSE(gate.gateEditor()->isUpdatePending());
+  EXPECT_FALSE(edited.editor->isUpdatePending());
   gate.handleOpcode(static_cast<int32_t>(Opcode::SelectProgram), 0, 4, nullptr, 0.0f);
-  for (int32_t index = 0; index < 34; ++index)
-    EXPECT_EQ(gate.gateEditor()->controlOf(index)->value(), static_cast<float>(index % 5) / 4.0f) << index;
-  EXPECT_TRUE(gate.gateEditor()->isUpdatePending());
+  EXPECT_TRUE(edited.editor->isUpdatePending());
+  // The writes only recorded what changed; the idle, on the window's thread, moves the controls.
   editor.idle();
-  EXPECT_FALSE(gate.gateEditor()->isUpdatePending());
+  EXPECT_FALSE(edited.editor->isUpdatePending());
+  for (int32_t index = 0; index < 34; ++index)
+    EXPECT_EQ(edited.editor->controlOf(index)->value(), static_cast<float>(index % 5) / 4.0f) << index;
 }
 
 TEST(StepGateEditor, ValueWrittenWhileClosedShowsWhenOpened) {
-  StepGateEdit gate(nullptr);
+  GateWithEditor edited;
+  StepGateEdit& gate = edited.gate;
   gate.writeParameter(5, 0.25f);
   EXPECT_EQ(gate.readParameter(5), 0.25f);
   OpenEditor editor(gate);
-  EXPECT_EQ(gate.gateEditor()->controlOf(5)->value(), 0.25f);
+  EXPECT_EQ(edited.editor->controlOf(5)->value(), 0.25f);
 }
 
 TEST(StepGateEditor, ControlEditTellsTheHostAndMovesTheEffect) {
-  StepGateEdit gate(nullptr);
+  GateWithEditor edited;
+  StepGateEdit& gate = edited.gate;
   OpenEditor editor(gate);
-  ValueWidget* fader = gate.gateEditor()->controlOf(3);
+  ValueWidget* fader = edited.editor->controlOf(3);
   fader->putValue(0.375f);
-  HWND window = gate.gateEditor()->openRootView()->windowHandle();
-  HDC device = GetDC(window);
+  HWND window = edited.editor->openRootView()->windowHandle();
   {
-    Canvas canvas(gate.gateEditor()->openRootView(), device, window);
-    gate.gateEditor()->controlEdited(&canvas, fader);
+    WindowDevice device(window);
+    Canvas canvas(edited.editor->openRootView(), device.handle(), window);
+    edited.editor->controlEdited(&canvas, fader);
   }
-  ReleaseDC(window, device);
   EXPECT_EQ(fader->shownValue(), 0.375f);
   EXPECT_EQ(gate.readParameter(3), 0.375f);
   EXPECT_EQ(gate.program(0).stepLevels[3], 0.375f);
-  EXPECT_TRUE(gate.gateEditor()->isUpdatePending());
+  EXPECT_TRUE(edited.editor->isUpdatePending());
 }
 
 TEST(StepGateEditor, OpeningAgainWithoutClosingReplacesTheWindow) {
-  StepGateEdit gate(nullptr);
+  GateWithEditor edited;
+  StepGateEdit& gate = edited.gate;
   OpenEditor editor(gate);
   const int32_t windows = liveWindows();
   const int32_t gdi = liveGdiObjects();
@@ -135,14 +155,15 @@ TEST(StepGateEditor, OpeningAgainWithoutClosingReplacesTheWindow) {
   handlePendingMessages();
   EXPECT_EQ(liveWindows(), windows);
   EXPECT_EQ(liveGdiObjects(), gdi);
-  EXPECT_EQ(gate.gateEditor()->openRootView()->widgetCount(), 34);
+  EXPECT_EQ(edited.editor->openRootView()->widgetCount(), 34);
 }
 
 TEST(StepGateEditor, OpenCloseCyclesLeaveNoGdiObjectOrWindowBehind) {
   HostWindow window(386, 240);
   const int32_t gdiBefore = liveGdiObjects(), windowsBefore = liveWindows();
   {
-    StepGateEdit gate(nullptr);
+    GateWithEditor edited;
+    StepGateEdit& gate = edited.gate;
     // The background stays loaded while the editor exists; the other three bitmaps live while it is open.
     const int32_t gdiClosed = liveGdiObjects();
     EXPECT_GE(gdiClosed, gdiBefore + 1);

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "gate/gain_table.h"
-#include "toolkit/graphics/window_capture.h"
+#include "tools/probe/window_capture.h"
 
 struct Rgb {
   uint8_t red, green, blue;

@@ -1,12 +1,20 @@
-// Checks `main` as the library runs it: a host without a version gets nothing, and a failed construction
-// does not make every later one fail.
+// Checks `main` as the library runs it: a host without a version gets nothing, and every construction
+// answers for itself, also when several host threads create effects at once and one of them fails.
 #include <gtest/gtest.h>
 
-#include "host/module_state.h"
+#include <atomic>
+#include <new>
+#include <thread>
+#include <vector>
+
+#include "editor/step_gate_editor.h"
 #include "host/opcodes.h"
-#include "host/plugin_main.h"
+#include "plugin/plugin_main.h"
 
 namespace {
+
+// Set on a thread whose editors cannot be allocated, as if memory had run out there.
+thread_local bool editorAllocationFails = false;
 
 intptr_t PLUGIN_CDECL versionedHost(PluginRecord*, int32_t request, int32_t, intptr_t, void*, float) {
   return request == static_cast<int32_t>(HostRequest::Version) ? 2400 : 0;
@@ -22,6 +30,16 @@ void closeEffect(PluginRecord* record) {
 
 } // namespace
 
+// `main` allocates the editor with the non-throwing form; this program's replacement fails it on request.
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+  if (editorAllocationFails && size == sizeof(StepGateEditor)) return nullptr;
+  try {
+    return ::operator new(size);
+  } catch (...) {
+    return nullptr;
+  }
+}
+
 TEST(PluginMain, CreatesTheCompletePlugInForAHostWithAVersion) {
   PluginRecord* record = pluginMain(&versionedHost);
   ASSERT_NE(record, nullptr);
@@ -32,11 +50,27 @@ TEST(PluginMain, CreatesTheCompletePlugInForAHostWithAVersion) {
   EXPECT_EQ(pluginMain(nullptr), nullptr);
 }
 
-TEST(PluginMain, AnEarlierFailedConstructionDoesNotFailTheNextOne) {
-  // As an instance whose editor could not be allocated leaves it.
-  creationFailed = true;
-  PluginRecord* record = pluginMain(&versionedHost);
-  ASSERT_NE(record, nullptr);
-  EXPECT_FALSE(creationFailed);
-  closeEffect(record);
+TEST(PluginMain, ThreadsCreatingEffectsAtOnceEachGetTheirOwnAnswer) {
+  constexpr int32_t kThreads = 4;
+  constexpr int32_t kEffectsPerThread = 25;
+  std::atomic<int32_t> refused{0};
+  std::atomic<int32_t> wronglyRefused{0};
+  std::vector<std::thread> threads;
+  for (int32_t t = 0; t < kThreads; ++t) {
+    threads.emplace_back([&, t] {
+      // The first thread's editors cannot be built: its effects are refused, and only its own.
+      editorAllocationFails = t == 0;
+      for (int32_t n = 0; n < kEffectsPerThread; ++n) {
+        PluginRecord* record = pluginMain(&versionedHost);
+        if (record == nullptr) {
+          ++(t == 0 ? refused : wronglyRefused);
+          continue;
+        }
+        closeEffect(record);
+      }
+    });
+  }
+  for (std::thread& thread : threads) thread.join();
+  EXPECT_EQ(refused.load(), kEffectsPerThread);
+  EXPECT_EQ(wronglyRefused.load(), 0);
 }

@@ -1,7 +1,7 @@
 // An editor that only counts the update requests the effect sends it.
 #pragma once
 
-#include "toolkit/graphics/editor_base.h"
+#include "host/editor_base.h"
 
 class CountingEditor : public EditorBase {
 public:

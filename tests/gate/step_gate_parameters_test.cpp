@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <memory>
 #include <string>
+#include <vector>
 
+#include "gate/step_gate_edit.h"
 #include "host/opcodes.h"
 #include "tests/gate/counting_editor.h"
 #include "tests/gate/gate_fixture.h"
@@ -22,6 +25,18 @@ std::string textOf(StepGate& gate, Opcode opcode, int32_t index) {
 }
 
 const std::string kNothingWritten(31, kUntouched);
+
+struct LoggingEditor : EditorBase {
+  LoggingEditor(PluginEffect* effect, std::vector<std::string>* log) : EditorBase(effect), log(log) {
+    effect->attachEditor(this);
+  }
+  ~LoggingEditor() override { log->push_back("deleted"); }
+  void closeEditor() override { log->push_back("closed"); }
+  void parameterChanged(int32_t index, float value) override {
+    log->push_back(std::to_string(index) + "=" + std::to_string(value));
+  }
+  std::vector<std::string>* log;
+};
 
 } // namespace
 
@@ -102,14 +117,25 @@ TEST(StepGateParameters, WritesGoToTheLiveValueAndTheCurrentRecord) {
 TEST(StepGateParameters, NumbersOutsideTheRangeStoreNothingButStillAskForAnUpdate) {
   TimeHost host;
   auto gate = makeGate(host);
-  auto* editor = new CountingEditor(gate.get());
-  gate->attachEditor(editor);
+  CountingEditor editor(gate.get());
+  gate->attachEditor(&editor);
   const ProgramRecord before = gate->program(0);
   gate->writeParameter(34, 0.1f);
   gate->writeParameter(-1, 0.1f);
-  EXPECT_EQ(editor->updateRequests, 2);
+  EXPECT_EQ(editor.updateRequests, 2);
   EXPECT_EQ(std::memcmp(&gate->program(0), &before, sizeof before), 0);
   EXPECT_EQ(gate->readParameter(34), 0.0f);
   EXPECT_EQ(gate->readParameter(-1), 0.0f);
   for (int32_t index = 0; index < GateParameterCount; ++index) EXPECT_NE(gate->readParameter(index), 0.1f);
+}
+
+TEST(StepGateEdit, ForwardsEveryWriteAndClosesItsEditorBeforeDeletingIt) {
+  std::vector<std::string> log;
+  {
+    StepGateEdit gate(nullptr);
+    gate.adoptEditor(std::make_unique<LoggingEditor>(&gate, &log));
+    gate.writeParameter(7, 0.5f);
+    EXPECT_EQ(gate.record()->pluginId, 0x4B747673);
+  }
+  EXPECT_EQ(log, (std::vector<std::string>{"7=0.500000", "closed", "deleted"}));
 }

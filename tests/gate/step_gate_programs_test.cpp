@@ -140,8 +140,8 @@ TEST(StepGate, SelectingAProgramWritesEveryValueInParameterOrder) {
   select(gate, 1);
   select(gate, 0);
   gate.writes.clear();
-  auto* editor = new CountingEditor(&gate);
-  gate.attachEditor(editor);
+  CountingEditor editor(&gate);
+  gate.attachEditor(&editor);
   select(gate, 0);
   ASSERT_EQ(gate.writes.size(), 34u);
   for (int32_t index = 0; index < GateParameterCount; ++index) {
@@ -149,7 +149,7 @@ TEST(StepGate, SelectingAProgramWritesEveryValueInParameterOrder) {
     EXPECT_EQ(gate.writes[index].value, static_cast<float>(index) / 64.0f);
   }
   // One request per written value, and one more from the selection itself.
-  EXPECT_EQ(editor->updateRequests, 35);
+  EXPECT_EQ(editor.updateRequests, 35);
 }
 
 TEST(StepGate, SelectingTheCurrentProgramAgainRebuildsTheTableAndKeepsTheRecord) {

@@ -4,8 +4,8 @@
 #include <climits>
 #include <cstring>
 
+#include "host/editor_base.h"
 #include "tests/host/spy_effect.h"
-#include "toolkit/graphics/editor_base.h"
 
 namespace {
 
@@ -132,16 +132,16 @@ TEST(Dispatcher, EditorOpcodesWithoutEditorAnswerZeroAndTouchNothing) {
 TEST(Dispatcher, EditorOpcodesReachTheAttachedEditor) {
   SpyEffect effect(nullptr);
   std::vector<std::string> log;
-  auto* editor = new SpyEditor(&effect, &log);
-  effect.attachEditor(editor);
+  SpyEditor editor(&effect, &log);
+  effect.attachEditor(&editor);
   EditorRect* rect = nullptr;
   EXPECT_EQ(dispatch(effect, Opcode::EditorRect, 0, 0, &rect), 1);
-  EXPECT_EQ(rect, &editor->area);
+  EXPECT_EQ(rect, &editor.area);
   EXPECT_EQ(dispatch(effect, Opcode::EditorRect, 0, 0, nullptr), 0);
   int window = 0;
   EXPECT_EQ(dispatch(effect, Opcode::EditorOpen, 0, 0, &window), 7);
-  editor->requestUpdate();
-  editor->requestUpdate();
+  editor.requestUpdate();
+  editor.requestUpdate();
   EXPECT_EQ(dispatch(effect, Opcode::EditorIdle), 0);
   EXPECT_EQ(dispatch(effect, Opcode::EditorIdle), 0);
   EXPECT_EQ(dispatch(effect, Opcode::EditorClose), 0);

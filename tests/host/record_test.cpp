@@ -3,9 +3,9 @@
 
 #include <cstring>
 
+#include "host/editor_base.h"
 #include "tests/host/spy_effect.h"
 #include "tests/support/recording_host.h"
-#include "toolkit/graphics/editor_base.h"
 
 namespace {
 

@@ -8,6 +8,7 @@
 #include "toolkit/graphics/canvas.h"
 #include "toolkit/graphics/pixmap.h"
 #include "toolkit/graphics/root_view.h"
+#include "toolkit/graphics/window_device.h"
 
 namespace {
 
@@ -18,13 +19,7 @@ constexpr WPARAM kMenuCommandLimit = 0x10000;
 
 ChoiceMenu::ChoiceMenu(const Rect& size, ValueListener* listener, int32_t tag, Pixmap* background,
                        Pixmap* pressedLook, int32_t style)
-    : ValueLabel(size, listener, tag, background, style), pressedLook_(pressedLook) {
-  if (pressedLook_ != nullptr) pressedLook_->retain();
-}
-
-ChoiceMenu::~ChoiceMenu() {
-  if (pressedLook_ != nullptr) pressedLook_->release();
-}
+    : ValueLabel(size, listener, tag, background, style), pressedLook_(pressedLook) {}
 
 bool ChoiceMenu::isSeparator(int32_t index) const { return std::strcmp(items_[index].get(), "-") == 0; }
 
@@ -51,17 +46,14 @@ void ChoiceMenu::gainFocus() {
   if (root->editingWidget() == this) root->setEditingWidget(nullptr);
   if (chosen == -1 && pressedLook_ == nullptr) return;
 
-  HDC device = GetDC(window);
-  {
-    Canvas canvas(root, device, window);
-    if (chosen != -1) {
-      current_ = chosen;
-      reportEdit(*this, &canvas);
-    }
-    // Also takes the pressed look away.
-    paint(&canvas);
+  WindowDevice device(window);
+  Canvas canvas(root, device.handle(), window);
+  if (chosen != -1) {
+    current_ = chosen;
+    reportEdit(*this, &canvas);
   }
-  ReleaseDC(window, device);
+  // Also takes the pressed look away.
+  paint(&canvas);
 }
 
 int32_t ChoiceMenu::runMenu(HWND window) {

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "toolkit/controls/value_label.h"
+#include "toolkit/graphics/pixmap_ref.h"
 
 class ChoiceMenu : public ValueLabel {
 public:
@@ -16,7 +17,6 @@ public:
   // pressedLook (may be null) is shown instead of the background while the menu is open.
   ChoiceMenu(const Rect& size, ValueListener* listener, int32_t tag, Pixmap* background, Pixmap* pressedLook,
              int32_t style);
-  ~ChoiceMenu() override;
 
   // The current entry's text; empty when there is none.
   void paint(Canvas* canvas) override;
@@ -52,5 +52,5 @@ private:
   std::unique_ptr<char[]> items_[kMaxItems];
   int32_t count_ = 0;
   int32_t current_ = -1;
-  Pixmap* pressedLook_;
+  PixmapRef pressedLook_;
 };

@@ -27,17 +27,16 @@ void reportIfChanged(ValueWidget& control, Canvas* canvas) {
 
 void trackLatch(ValueWidget& control, Canvas* canvas, Point& point) {
   const float atPress = control.value();
-  if (canvas->buttonState() == 0) {
+  const ButtonState state = canvas->buttonState();
+  if (state == 0) {
     control.putValue(opposite(atPress));
     reportEdit(control, canvas);
     return;
   }
-  do {
-    control.putValue(point.liesIn(control.size()) ? opposite(atPress) : atPress);
-    reportIfChanged(control, canvas);
-    canvas->pointerPosition(point);
-    control.requestRefresh();
-  } while (canvas->buttonState() != 0);
+  trackPointer(
+      control, canvas, point, state,
+      [&](Point at, ButtonState) { return at.liesIn(control.size()) ? opposite(atPress) : atPress; },
+      anyButtonHeld);
 }
 
 float clampToUnit(float value) {

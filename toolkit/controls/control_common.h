@@ -4,12 +4,13 @@
 
 #include <cstdint>
 
+#include "toolkit/controls/value_widget.h"
+#include "toolkit/graphics/button_state.h"
+#include "toolkit/graphics/canvas.h"
 #include "toolkit/graphics/point.h"
 #include "toolkit/graphics/rect.h"
 
-class Canvas;
 class Pixmap;
-class ValueWidget;
 
 // The axis a control moves along; the horizontal controls share the vertical ones' code this way.
 enum class Axis : int32_t { vertical, horizontal };
@@ -23,6 +24,23 @@ inline int32_t leadingEdge(const Rect& rect, Axis axis) {
 void reportEdit(ValueWidget& control, Canvas* canvas);
 // The same, only when the value differs from the one last painted.
 void reportIfChanged(ValueWidget& control, Canvas* canvas);
+
+// The loop of a held press that every pointer-following control runs: the value is taken from the
+// pointer and the buttons held (`state`, first the press's own), a change is reported, the pointer read
+// again and the display refreshed, for as long as `holding` accepts the buttons read after each step.
+template <typename ValueAt, typename Holding>
+void trackPointer(ValueWidget& control, Canvas* canvas, Point& point, ButtonState state, ValueAt valueAt,
+                  Holding holding) {
+  do {
+    control.putValue(valueAt(point, state));
+    reportIfChanged(control, canvas);
+    canvas->pointerPosition(point);
+    control.requestRefresh();
+    state = canvas->buttonState();
+  } while (holding(state));
+}
+
+inline bool anyButtonHeld(ButtonState state) { return state != 0; }
 
 // The press of the latching buttons. While a button is held the value is the opposite of the value at
 // the press with the pointer inside the control (edges included) and that value outside it; a press

@@ -26,20 +26,10 @@ constexpr int32_t kInsetWithoutHandle = 5;
 Dial::Dial(const Rect& size, ValueListener* listener, int32_t tag, Pixmap* background, Pixmap* handle,
            Point backgroundOffset)
     : ValueWidget(size, listener, tag), inset_(handle != nullptr ? handle->width() / 2 : kInsetWithoutHandle),
-      background_(background), handle_(handle), backgroundOffset_(backgroundOffset) {
-  if (background_ != nullptr) background_->retain();
-  if (handle_ != nullptr) handle_->retain();
-}
+      background_(background), handle_(handle), backgroundOffset_(backgroundOffset) {}
 
 Dial::Dial(const Rect& size, ValueListener* listener, int32_t tag, Pixmap* strip, int32_t inset)
-    : ValueWidget(size, listener, tag), inset_(inset), background_(nullptr), handle_(strip) {
-  if (handle_ != nullptr) handle_->retain();
-}
-
-Dial::~Dial() {
-  if (background_ != nullptr) background_->release();
-  if (handle_ != nullptr) handle_->release();
-}
+    : ValueWidget(size, listener, tag), inset_(inset), background_(nullptr), handle_(strip) {}
 
 float Dial::radius() const { return static_cast<float>(size_.width() - 2 * inset_) / 2.0f; }
 
@@ -88,25 +78,20 @@ void Dial::paint(Canvas* canvas) {
 
 void Dial::mousePressed(Canvas* canvas, Point& point) {
   if (!clickable_) return;
-  if (canvas->buttonState() == (leftButton | altKey)) {
+  const ButtonState state = canvas->buttonState();
+  if (state == leftPressWithAlt) {
     value_ = resetValue_;
     reportIfChanged(*this, canvas);
     return;
   }
-  do {
-    // Relative to the control's corner, the frame valueToPointer answers in: the angle is measured
-    // around the centre of the arc the handle is drawn on.
-    value_ = pointerToValue(Point(point.h - size_.left, point.v - size_.top));
-    reportIfChanged(*this, canvas);
-    canvas->pointerPosition(point);
-    requestRefresh();
-  } while (canvas->buttonState() != 0);
+  // Relative to the control's corner, the frame valueToPointer answers in: the angle is measured around
+  // the centre of the arc the handle is drawn on.
+  trackPointer(
+      *this, canvas, point, state,
+      [this](Point at, ButtonState) { return pointerToValue(Point(at.h - size_.left, at.v - size_.top)); },
+      anyButtonHeld);
 }
 
-void Dial::changeBackground(Pixmap* background) {
-  if (background != nullptr) background->retain();
-  if (background_ != nullptr) background_->release();
-  background_ = background;
-}
+void Dial::changeBackground(Pixmap* background) { background_ = PixmapRef(background); }
 
 Pixmap* Dial::background() const { return background_; }

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "toolkit/controls/value_widget.h"
+#include "toolkit/graphics/pixmap_ref.h"
 
 class Pixmap;
 
@@ -13,7 +14,6 @@ public:
   // The handle is required; the background may be null, and then the old handle image is not erased.
   Dial(const Rect& size, ValueListener* listener, int32_t tag, Pixmap* background, Pixmap* handle,
        Point backgroundOffset);
-  ~Dial() override;
 
   void paint(Canvas* canvas) override;
   // Alt+click restores the reset value; otherwise the value follows the pointer's angle until every
@@ -39,7 +39,7 @@ protected:
   float radius() const;
 
   int32_t inset_;
-  Pixmap* background_;
-  Pixmap* handle_;
+  PixmapRef background_;
+  PixmapRef handle_;
   Point backgroundOffset_;
 };

@@ -38,14 +38,9 @@ DigitDisplay::DigitDisplay(const Rect& size, ValueListener* listener, int32_t ta
     xs_[i] = xs[i];
     ys_[i] = ys[i];
   }
-  if (pixmap_ != nullptr) pixmap_->retain();
   value_ = static_cast<float>(initialValue);
   minimum_ = 0.0f;
   maximum_ = static_cast<float>(powerOfTen(digitCount_) - 1);
-}
-
-DigitDisplay::~DigitDisplay() {
-  if (pixmap_ != nullptr) pixmap_->release();
 }
 
 int32_t DigitDisplay::shownNumber() const {

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "toolkit/controls/value_widget.h"
+#include "toolkit/graphics/pixmap_ref.h"
 
 class Pixmap;
 
@@ -18,7 +19,6 @@ public:
   DigitDisplay(const Rect& size, ValueListener* listener, int32_t tag, int32_t initialValue,
                int32_t digitCount, const int32_t* xs, const int32_t* ys, int32_t digitWidth,
                int32_t digitHeight, Pixmap* pixmap);
-  ~DigitDisplay() override;
 
   // The value's whole part, held within minimum and maximum, with leading zeros.
   void paint(Canvas* canvas) override;
@@ -29,7 +29,7 @@ public:
 private:
   int32_t shownNumber() const;
 
-  Pixmap* pixmap_;
+  PixmapRef pixmap_;
   int32_t digitCount_;
   int32_t xs_[kMaxDigits] = {};
   int32_t ys_[kMaxDigits] = {};

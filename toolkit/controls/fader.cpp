@@ -22,13 +22,6 @@ Fader::Fader(const Rect& size, ValueListener* listener, int32_t tag, int32_t min
       handlePosition_(maximumPosition), controlWidth_(size.width()), controlHeight_(size.height()) {
   travelStart_ = minimumPosition_ - leadingEdge(size, axis);
   travelEnd_ = maximumPosition_ + handleExtent(axis) - leadingEdge(size, axis);
-  if (handle_ != nullptr) handle_->retain();
-  if (background_ != nullptr) background_->retain();
-}
-
-Fader::~Fader() {
-  if (handle_ != nullptr) handle_->release();
-  if (background_ != nullptr) background_->release();
 }
 
 void Fader::paint(Canvas* canvas) { paintAlong(canvas, Axis::vertical); }
@@ -93,21 +86,19 @@ void Fader::trackAlong(Canvas* canvas, Point& point, Axis axis) {
   const int32_t grab = coordinateAlong(point, axis) - handlePosition_;
   float anchor = value_;
   ButtonState anchorState = state;
-  do {
-    float position = static_cast<float>(coordinateAlong(point, axis) - minimumPosition_ - grab) / range;
-    if ((style_ & invertBit) != 0) position = 1.0f - position;
-    // Fine adjustment moves one tenth as fast as the pointer, around the anchor.
-    if ((state & shiftKey) != 0) position = anchor + (position - anchor) / 10.0f;
-    value_ = clampToUnit(position);
-    reportIfChanged(*this, canvas);
-    canvas->pointerPosition(point);
-    requestRefresh();
-    state = canvas->buttonState();
+  const auto valueAt = [&](Point at, ButtonState held) {
     // A Shift state anchors only when it differs from the one last anchored at: Shift released and
     // pressed again keeps the first anchor, while releasing it returns to the pointer's own mapping.
-    if (state != anchorState && (state & shiftKey) != 0) {
+    if (held != anchorState && (held & shiftKey) != 0) {
       anchor = value_;
-      anchorState = state;
+      anchorState = held;
     }
-  } while (state == leftPress || state == leftPressWithShift);
+    float position = static_cast<float>(coordinateAlong(at, axis) - minimumPosition_ - grab) / range;
+    if ((style_ & invertBit) != 0) position = 1.0f - position;
+    // Fine adjustment moves one tenth as fast as the pointer, around the anchor.
+    if ((held & shiftKey) != 0) position = anchor + (position - anchor) / 10.0f;
+    return clampToUnit(position);
+  };
+  trackPointer(*this, canvas, point, state, valueAt,
+               [](ButtonState held) { return held == leftPress || held == leftPressWithShift; });
 }

@@ -6,6 +6,7 @@
 
 #include "toolkit/controls/control_common.h"
 #include "toolkit/controls/value_widget.h"
+#include "toolkit/graphics/pixmap_ref.h"
 #include "toolkit/graphics/point.h"
 
 class Pixmap;
@@ -25,7 +26,6 @@ public:
   // be null; background offset is where the copied area starts in it.
   Fader(const Rect& size, ValueListener* listener, int32_t tag, int32_t minimumPosition,
         int32_t maximumPosition, Pixmap* handle, Pixmap* background, Point backgroundOffset, int32_t style);
-  ~Fader() override;
 
   void paint(Canvas* canvas) override;
   void mousePressed(Canvas* canvas, Point& point) override;
@@ -45,8 +45,8 @@ protected:
 private:
   int32_t handleExtent(Axis axis) const { return axis == Axis::vertical ? handleHeight_ : handleWidth_; }
 
-  Pixmap* handle_;
-  Pixmap* background_;
+  PixmapRef handle_;
+  PixmapRef background_;
   int32_t handleWidth_;
   int32_t handleHeight_;
   Point backgroundOffset_;

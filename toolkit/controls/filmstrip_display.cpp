@@ -6,13 +6,7 @@
 FilmstripDisplay::FilmstripDisplay(const Rect& size, ValueListener* listener, int32_t tag, int32_t frameCount,
                                    int32_t frameHeight, Pixmap* pixmap, Point sourceOffset)
     : ValueWidget(size, listener, tag), pixmap_(pixmap), sourceOffset_(sourceOffset), frameCount_(frameCount),
-      frameHeight_(frameHeight) {
-  if (pixmap_ != nullptr) pixmap_->retain();
-}
-
-FilmstripDisplay::~FilmstripDisplay() {
-  if (pixmap_ != nullptr) pixmap_->release();
-}
+      frameHeight_(frameHeight) {}
 
 void FilmstripDisplay::paint(Canvas* canvas) {
   if (value_ > 1.0f) value_ = 1.0f;

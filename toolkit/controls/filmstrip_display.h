@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "toolkit/controls/value_widget.h"
+#include "toolkit/graphics/pixmap_ref.h"
 
 class Pixmap;
 
@@ -13,13 +14,12 @@ public:
   // The frames start at sourceOffset in the pixmap, frameHeight rows apart; frameCount must be at least 2.
   FilmstripDisplay(const Rect& size, ValueListener* listener, int32_t tag, int32_t frameCount,
                    int32_t frameHeight, Pixmap* pixmap, Point sourceOffset);
-  ~FilmstripDisplay() override;
 
   // A value above 1 is stored as 1; the frame is the rounded (N - 1) x value.
   void paint(Canvas* canvas) override;
 
 private:
-  Pixmap* pixmap_;
+  PixmapRef pixmap_;
   Point sourceOffset_;
   int32_t frameCount_;
   int32_t frameHeight_;

@@ -7,13 +7,7 @@
 FrameAnimation::FrameAnimation(const Rect& size, ValueListener* listener, int32_t tag, int32_t frameCount,
                                int32_t frameHeight, Pixmap* pixmap, Point sourceOffset)
     : ValueWidget(size, listener, tag), pixmap_(pixmap), sourceOffset_(sourceOffset),
-      frameHeight_(frameHeight), totalHeight_(frameCount * frameHeight) {
-  if (pixmap_ != nullptr) pixmap_->retain();
-}
-
-FrameAnimation::~FrameAnimation() {
-  if (pixmap_ != nullptr) pixmap_->release();
-}
+      frameHeight_(frameHeight), totalHeight_(frameCount * frameHeight) {}
 
 void FrameAnimation::paint(Canvas* canvas) {
   if (!running_) return;

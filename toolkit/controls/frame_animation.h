@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "toolkit/controls/value_widget.h"
+#include "toolkit/graphics/pixmap_ref.h"
 
 class Pixmap;
 
@@ -13,7 +14,6 @@ public:
   // The value is the offset, in pixels, of the shown frame below sourceOffset in the pixmap.
   FrameAnimation(const Rect& size, ValueListener* listener, int32_t tag, int32_t frameCount,
                  int32_t frameHeight, Pixmap* pixmap, Point sourceOffset);
-  ~FrameAnimation() override;
 
   // Draws nothing while stopped.
   void paint(Canvas* canvas) override;
@@ -33,7 +33,7 @@ public:
 private:
   float lastFrameOffset() const;
 
-  Pixmap* pixmap_;
+  PixmapRef pixmap_;
   Point sourceOffset_;
   int32_t frameHeight_;
   bool running_ = false;

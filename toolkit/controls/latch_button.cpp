@@ -6,13 +6,7 @@
 
 LatchButton::LatchButton(const Rect& size, ValueListener* listener, int32_t tag, int32_t frameHeight,
                          Pixmap* pixmap)
-    : ValueWidget(size, listener, tag), pixmap_(pixmap), frameHeight_(frameHeight) {
-  if (pixmap_ != nullptr) pixmap_->retain();
-}
-
-LatchButton::~LatchButton() {
-  if (pixmap_ != nullptr) pixmap_->release();
-}
+    : ValueWidget(size, listener, tag), pixmap_(pixmap), frameHeight_(frameHeight) {}
 
 void LatchButton::paint(Canvas* canvas) {
   value_ = clampToUnit(value_);

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "toolkit/controls/value_widget.h"
+#include "toolkit/graphics/pixmap_ref.h"
 
 class Pixmap;
 
@@ -12,12 +13,11 @@ class LatchButton : public ValueWidget {
 public:
   // The pixmap holds the off frame above the on frame, each frameHeight rows high.
   LatchButton(const Rect& size, ValueListener* listener, int32_t tag, int32_t frameHeight, Pixmap* pixmap);
-  ~LatchButton() override;
 
   void paint(Canvas* canvas) override;
   void mousePressed(Canvas* canvas, Point& point) override;
 
 private:
-  Pixmap* pixmap_;
+  PixmapRef pixmap_;
   int32_t frameHeight_;
 };

@@ -7,15 +7,7 @@
 
 LevelMeter::LevelMeter(const Rect& size, Pixmap* on, Pixmap* off, int32_t steps, int32_t style)
     : ValueWidget(size, nullptr, 0), on_(on), off_(off), steps_(steps < 1 ? 1 : steps), style_(style),
-      onRect_(size), offRect_(size) {
-  if (on_ != nullptr) on_->retain();
-  if (off_ != nullptr) off_->retain();
-}
-
-LevelMeter::~LevelMeter() {
-  if (on_ != nullptr) on_->release();
-  if (off_ != nullptr) off_->release();
-}
+      onRect_(size), offRect_(size) {}
 
 void LevelMeter::setFallStep(float step) { fallStep_ = step; }
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "toolkit/controls/value_widget.h"
+#include "toolkit/graphics/pixmap_ref.h"
 
 class Pixmap;
 
@@ -18,7 +19,6 @@ public:
   // The on pixmap is required (without it the meter draws nothing); the off pixmap may be null. The bar
   // moves in steps of 1 / steps of its length; fewer than one step is taken as one.
   LevelMeter(const Rect& size, Pixmap* on, Pixmap* off, int32_t steps, int32_t style);
-  ~LevelMeter() override;
 
   // Holds the value within the bounds and the fall limit (storing the result), then draws the on part
   // from the left or the bottom and the off part over the rest.
@@ -31,8 +31,8 @@ public:
   const Rect& offRect() const { return offRect_; }
 
 private:
-  Pixmap* on_;
-  Pixmap* off_;
+  PixmapRef on_;
+  PixmapRef off_;
   int32_t steps_;
   int32_t style_;
   float fallStep_ = 1.0f;

@@ -7,13 +7,7 @@
 MomentaryButton::MomentaryButton(const Rect& size, ValueListener* listener, int32_t tag, int32_t frameHeight,
                                  Pixmap* pixmap, Point sourceOffset)
     : ValueWidget(size, listener, tag), pixmap_(pixmap), sourceOffset_(sourceOffset),
-      frameHeight_(frameHeight) {
-  if (pixmap_ != nullptr) pixmap_->retain();
-}
-
-MomentaryButton::~MomentaryButton() {
-  if (pixmap_ != nullptr) pixmap_->release();
-}
+      frameHeight_(frameHeight) {}
 
 void MomentaryButton::paint(Canvas* canvas) {
   value_ = clampToUnit(value_);

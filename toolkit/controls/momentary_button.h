@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "toolkit/controls/value_widget.h"
+#include "toolkit/graphics/pixmap_ref.h"
 #include "toolkit/graphics/point.h"
 
 class Pixmap;
@@ -13,13 +14,12 @@ public:
   // The off frame starts at sourceOffset in the pixmap, the on frame frameHeight rows below it.
   MomentaryButton(const Rect& size, ValueListener* listener, int32_t tag, int32_t frameHeight, Pixmap* pixmap,
                   Point sourceOffset);
-  ~MomentaryButton() override;
 
   void paint(Canvas* canvas) override;
   void mousePressed(Canvas* canvas, Point& point) override;
 
 private:
-  Pixmap* pixmap_;
+  PixmapRef pixmap_;
   Point sourceOffset_;
   int32_t frameHeight_;
 };

@@ -8,13 +8,7 @@
 RockerSwitch::RockerSwitch(const Rect& size, ValueListener* listener, int32_t tag, int32_t frameHeight,
                            Pixmap* pixmap, Point sourceOffset)
     : ValueWidget(size, listener, tag), pixmap_(pixmap), sourceOffset_(sourceOffset),
-      frameHeight_(frameHeight) {
-  if (pixmap_ != nullptr) pixmap_->retain();
-}
-
-RockerSwitch::~RockerSwitch() {
-  if (pixmap_ != nullptr) pixmap_->release();
-}
+      frameHeight_(frameHeight) {}
 
 void RockerSwitch::paint(Canvas* canvas) {
   Point source = sourceOffset_;
@@ -36,16 +30,14 @@ float RockerSwitch::sideOf(Point point, float fallback) const {
 void RockerSwitch::mousePressed(Canvas* canvas, Point& point) {
   if (!clickable_) return;
   const float atPress = value_;
-  if (canvas->buttonState() == 0) {
+  const ButtonState state = canvas->buttonState();
+  if (state == 0) {
     value_ = sideOf(point, value_);
     reportEdit(*this, canvas);
   } else {
-    do {
-      value_ = sideOf(point, atPress);
-      reportIfChanged(*this, canvas);
-      canvas->pointerPosition(point);
-      requestRefresh();
-    } while (canvas->buttonState() != 0);
+    trackPointer(
+        *this, canvas, point, state, [&](Point at, ButtonState) { return sideOf(at, atPress); },
+        anyButtonHeld);
   }
   // Told even when the value already is 0: the listener always sees the switch spring back.
   value_ = 0.0f;

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "toolkit/controls/value_widget.h"
+#include "toolkit/graphics/pixmap_ref.h"
 #include "toolkit/graphics/point.h"
 
 class Pixmap;
@@ -14,7 +15,6 @@ public:
   // The -1 frame starts at sourceOffset in the pixmap, the 0 and +1 frames frameHeight rows apart below it.
   RockerSwitch(const Rect& size, ValueListener* listener, int32_t tag, int32_t frameHeight, Pixmap* pixmap,
                Point sourceOffset);
-  ~RockerSwitch() override;
 
   void paint(Canvas* canvas) override;
   void mousePressed(Canvas* canvas, Point& point) override;
@@ -23,7 +23,7 @@ private:
   // -1 on the left half, +1 on the right half, the fallback elsewhere; the middle column is the left's.
   float sideOf(Point point, float fallback) const;
 
-  Pixmap* pixmap_;
+  PixmapRef pixmap_;
   Point sourceOffset_;
   int32_t frameHeight_;
 };

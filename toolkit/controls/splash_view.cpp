@@ -8,13 +8,7 @@
 SplashView::SplashView(const Rect& size, ValueListener* listener, int32_t tag, Pixmap* pixmap,
                        const Rect& splashRect, Point pixmapOffset)
     : ValueWidget(size, listener, tag), splashRect_(splashRect), savedRect_(0, 0, 0, 0), pixmap_(pixmap),
-      pixmapOffset_(pixmapOffset) {
-  if (pixmap_ != nullptr) pixmap_->retain();
-}
-
-SplashView::~SplashView() {
-  if (pixmap_ != nullptr) pixmap_->release();
-}
+      pixmapOffset_(pixmapOffset) {}
 
 void SplashView::paint(Canvas* canvas) {
   if (value_ != 0.0f && pixmap_ != nullptr) pixmap_->drawOpaque(canvas, splashRect_, pixmapOffset_);

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "toolkit/controls/value_widget.h"
+#include "toolkit/graphics/pixmap_ref.h"
 
 class Pixmap;
 
@@ -13,7 +14,6 @@ public:
   // The pixmap area starting at pixmapOffset is shown in splashRect (window coordinates) while on.
   SplashView(const Rect& size, ValueListener* listener, int32_t tag, Pixmap* pixmap, const Rect& splashRect,
              Point pixmapOffset);
-  ~SplashView() override;
 
   // Draws the splash while the value is not 0, nothing otherwise.
   void paint(Canvas* canvas) override;
@@ -28,6 +28,6 @@ private:
 
   Rect splashRect_;
   Rect savedRect_;
-  Pixmap* pixmap_;
+  PixmapRef pixmap_;
   Point pixmapOffset_;
 };

@@ -4,11 +4,12 @@
 
 #include <cstring>
 
-#include "host/module_state.h"
 #include "toolkit/controls/control_common.h"
 #include "toolkit/graphics/canvas.h"
 #include "toolkit/graphics/font_table.h"
+#include "toolkit/graphics/module_instance.h"
 #include "toolkit/graphics/root_view.h"
+#include "toolkit/graphics/window_device.h"
 
 namespace {
 
@@ -135,13 +136,10 @@ void TextField::finishEdit(const char* before) {
   RootView* root = parent();
   HWND window = root != nullptr ? root->windowHandle() : nullptr;
   if (window == nullptr) return;
-  HDC device = GetDC(window);
-  {
-    Canvas canvas(root, device, window);
-    if (std::strcmp(before, text_) != 0) reportEdit(*this, &canvas);
-    paint(&canvas);
-  }
-  ReleaseDC(window, device);
+  WindowDevice device(window);
+  Canvas canvas(root, device.handle(), window);
+  if (std::strcmp(before, text_) != 0) reportEdit(*this, &canvas);
+  paint(&canvas);
 }
 
 void TextField::assignText(const char* text) {

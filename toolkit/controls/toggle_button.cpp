@@ -7,13 +7,7 @@
 #include "toolkit/graphics/pixmap.h"
 
 ToggleButton::ToggleButton(const Rect& size, ValueListener* listener, int32_t tag, Pixmap* pixmap)
-    : ValueWidget(size, listener, tag), pixmap_(pixmap) {
-  if (pixmap_ != nullptr) pixmap_->retain();
-}
-
-ToggleButton::~ToggleButton() {
-  if (pixmap_ != nullptr) pixmap_->release();
-}
+    : ValueWidget(size, listener, tag), pixmap_(pixmap) {}
 
 void ToggleButton::paint(Canvas* canvas) {
   const bool on = value_ != 0.0f && pixmap_ != nullptr;

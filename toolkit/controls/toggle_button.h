@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "toolkit/controls/value_widget.h"
+#include "toolkit/graphics/pixmap_ref.h"
 
 class Pixmap;
 
@@ -12,11 +13,10 @@ class ToggleButton : public ValueWidget {
 public:
   // The pixmap may be null: the button then paints nothing and still toggles.
   ToggleButton(const Rect& size, ValueListener* listener, int32_t tag, Pixmap* pixmap);
-  ~ToggleButton() override;
 
   void paint(Canvas* canvas) override;
   void mousePressed(Canvas* canvas, Point& point) override;
 
 private:
-  Pixmap* pixmap_;
+  PixmapRef pixmap_;
 };

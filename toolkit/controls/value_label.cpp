@@ -19,13 +19,7 @@ ValueLabel::ValueLabel(const Rect& size, Pixmap* background, int32_t style)
 
 ValueLabel::ValueLabel(const Rect& size, ValueListener* listener, int32_t tag, Pixmap* background,
                        int32_t style)
-    : ValueWidget(size, listener, tag), style_(style), background_(background) {
-  if (background_ != nullptr) background_->retain();
-}
-
-ValueLabel::~ValueLabel() {
-  if (background_ != nullptr) background_->release();
-}
+    : ValueWidget(size, listener, tag), style_(style), background_(background) {}
 
 void ValueLabel::paint(Canvas* canvas) {
   char text[kLabelTextCapacity] = {};

@@ -7,6 +7,7 @@
 #include "toolkit/controls/value_widget.h"
 #include "toolkit/graphics/canvas.h"
 #include "toolkit/graphics/color.h"
+#include "toolkit/graphics/pixmap_ref.h"
 
 class Pixmap;
 
@@ -33,7 +34,6 @@ class ValueLabel : public ValueWidget {
 public:
   // A label never reports: it has no listener and tag 0. The background may be null.
   ValueLabel(const Rect& size, Pixmap* background, int32_t style);
-  ~ValueLabel() override;
 
   void paint(Canvas* canvas) override;
 
@@ -74,6 +74,6 @@ private:
   Color edgeColor_ = colorBlack;
   Color shadowColor_ = colorRed;
   Point backgroundOffset_;
-  Pixmap* background_;
+  PixmapRef background_;
   TextConverter converter_ = nullptr;
 };

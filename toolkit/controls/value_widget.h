@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "toolkit/controls/widget.h"
+#include "toolkit/graphics/widget.h"
 
 class ValueListener;
 

@@ -9,11 +9,6 @@ VerticalSwitch::VerticalSwitch(const Rect& size, ValueListener* listener, int32_
                                int32_t positions, Pixmap* pixmap)
     : ValueWidget(size, listener, tag), pixmap_(pixmap), frameHeight_(frameHeight), positions_(positions) {
   resetValue_ = 0.0f;
-  if (pixmap_ != nullptr) pixmap_->retain();
-}
-
-VerticalSwitch::~VerticalSwitch() {
-  if (pixmap_ != nullptr) pixmap_->release();
 }
 
 void VerticalSwitch::paint(Canvas* canvas) {
@@ -43,7 +38,8 @@ float VerticalSwitch::positionAt(int32_t offset, float band, Axis axis) const {
 
 void VerticalSwitch::trackAlong(Canvas* canvas, Point& point, Axis axis) {
   if (!clickable_) return;
-  if (canvas->buttonState() == leftPressWithAlt) {
+  const ButtonState state = canvas->buttonState();
+  if (state == leftPressWithAlt) {
     value_ = resetValue_;
     reportIfChanged(*this, canvas);
     return;
@@ -51,10 +47,10 @@ void VerticalSwitch::trackAlong(Canvas* canvas, Point& point, Axis axis) {
   // The vertical bands divide one frame's height, the horizontal ones the pixmap's width.
   const int32_t span = axis == Axis::vertical ? frameHeight_ : (pixmap_ != nullptr ? pixmap_->width() : 0);
   const float band = static_cast<float>(span) / static_cast<float>(positions_);
-  do {
-    value_ = positionAt(coordinateAlong(point, axis) - leadingEdge(size_, axis), band, axis);
-    reportIfChanged(*this, canvas);
-    canvas->pointerPosition(point);
-    requestRefresh();
-  } while (canvas->buttonState() != 0);
+  trackPointer(
+      *this, canvas, point, state,
+      [&](Point at, ButtonState) {
+        return positionAt(coordinateAlong(at, axis) - leadingEdge(size_, axis), band, axis);
+      },
+      anyButtonHeld);
 }

@@ -6,6 +6,7 @@
 
 #include "toolkit/controls/control_common.h"
 #include "toolkit/controls/value_widget.h"
+#include "toolkit/graphics/pixmap_ref.h"
 
 class Pixmap;
 
@@ -15,7 +16,6 @@ public:
   // 2 and the frame height non-zero.
   VerticalSwitch(const Rect& size, ValueListener* listener, int32_t tag, int32_t frameHeight,
                  int32_t positions, Pixmap* pixmap);
-  ~VerticalSwitch() override;
 
   void paint(Canvas* canvas) override;
   void mousePressed(Canvas* canvas, Point& point) override;
@@ -27,7 +27,7 @@ private:
   // The position whose band holds the offset from the control's leading edge.
   float positionAt(int32_t offset, float band, Axis axis) const;
 
-  Pixmap* pixmap_;
+  PixmapRef pixmap_;
   int32_t frameHeight_;
   int32_t positions_;
 };

@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "host/module_state.h"
+#include "toolkit/graphics/module_instance.h"
 
 namespace {
 

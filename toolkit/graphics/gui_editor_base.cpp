@@ -34,8 +34,6 @@ void GuiEditorBase::onIdle() {
   if (rootView != nullptr) rootView->idleRefresh();
 }
 
-void GuiEditorBase::parameterChanged(int32_t, float) { requestUpdate(); }
-
 void GuiEditorBase::repaintAll(const Rect*) {
   if (rootView != nullptr) rootView->redrawWidget(nullptr);
 }

@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
+#include "host/editor_base.h"
 #include "host/plugin_record.h"
-#include "toolkit/graphics/editor_base.h"
 
 class RootView;
 struct Rect;
@@ -17,7 +17,6 @@ public:
   int32_t queryRect(EditorRect** rect) override;
   int32_t openIn(void* parentWindow) override;
   void onIdle() override;
-  virtual void parameterChanged(int32_t index, float value);
   virtual void repaintAll(const Rect* rect);
 
   // Runs onIdle and gives the host an idle call, at most once per 50 ms however often it is called.

@@ -2,16 +2,18 @@
 #include "toolkit/graphics/offscreen_canvas.h"
 
 #include "toolkit/graphics/root_view.h"
+#include "toolkit/graphics/window_device.h"
 
 OffscreenCanvas::OffscreenCanvas(RootView* rootView, int32_t width, int32_t height, Color color)
     : Canvas(rootView, nullptr, nullptr), height_(height), width_(width) {
   HWND window = rootView != nullptr ? rootView->windowHandle() : nullptr;
-  HDC windowDevice = GetDC(window);
-  device_ = CreateCompatibleDC(windowDevice);
-  bitmap_ = CreateCompatibleBitmap(windowDevice, width, height);
+  {
+    WindowDevice windowDevice(window);
+    device_ = CreateCompatibleDC(windowDevice.handle());
+    bitmap_ = CreateCompatibleBitmap(windowDevice.handle(), width, height);
+  }
   ownsBitmap_ = true;
   SelectObject(device_, bitmap_);
-  ReleaseDC(window, windowDevice);
 
   // The outline covers row 0 and column 0, the fill the rest: the far row and column lie outside the bitmap.
   const Rect whole(0, 0, width, height);

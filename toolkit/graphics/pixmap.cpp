@@ -1,10 +1,10 @@
 // Pixmap: loading, reference counting, opaque and keyed drawing.
 #include "toolkit/graphics/pixmap.h"
 
-#include "host/module_state.h"
 #include "toolkit/graphics/canvas.h"
 #include "toolkit/graphics/color.h"
 #include "toolkit/graphics/key_mask.h"
+#include "toolkit/graphics/module_instance.h"
 
 namespace {
 

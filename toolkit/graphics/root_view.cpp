@@ -3,11 +3,12 @@
 
 #include <cstdlib>
 
-#include "host/module_state.h"
 #include "toolkit/graphics/canvas.h"
 #include "toolkit/graphics/editor_window_class.h"
 #include "toolkit/graphics/gui_editor_base.h"
+#include "toolkit/graphics/module_instance.h"
 #include "toolkit/graphics/pixmap.h"
+#include "toolkit/graphics/window_device.h"
 
 namespace {
 
@@ -50,7 +51,7 @@ RootView::~RootView() {
   }
   for (int32_t i = 0; i < widgetCount_; ++i) delete widgets_[i];
   std::free(widgets_);
-  if (backdrop_ != nullptr) backdrop_->release();
+  backdrop_.reset();
   if (window_ != nullptr) {
     // Messages sent while the window is destroyed must find no half-destroyed view.
     SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
@@ -96,13 +97,10 @@ void RootView::paintMessage(HWND window) {
 }
 
 void RootView::pressMessage(HWND window, LPARAM position) {
-  HDC device = GetDC(window);
-  {
-    Canvas canvas(this, device, window);
-    Point point(static_cast<int32_t>(LOWORD(position)), static_cast<int32_t>(HIWORD(position)));
-    mousePressed(&canvas, point);
-  }
-  ReleaseDC(window, device);
+  WindowDevice device(window);
+  Canvas canvas(this, device.handle(), window);
+  Point point(static_cast<int32_t>(LOWORD(position)), static_cast<int32_t>(HIWORD(position)));
+  mousePressed(&canvas, point);
 }
 
 void RootView::paint(Canvas* canvas) {
@@ -166,11 +164,7 @@ bool RootView::removeWidget(Widget* widget) {
   return true;
 }
 
-void RootView::setBackdrop(Pixmap* pixmap) {
-  if (pixmap != nullptr) pixmap->retain();
-  if (backdrop_ != nullptr) backdrop_->release();
-  backdrop_ = pixmap;
-}
+void RootView::setBackdrop(Pixmap* pixmap) { backdrop_ = PixmapRef(pixmap); }
 
 bool RootView::setModalWidget(Widget* widget) {
   if (widget != nullptr && modalWidget_ != nullptr) return false;
@@ -184,25 +178,19 @@ void RootView::redrawWidget(Widget* widget) {
   Widget* found = nullptr;
   for (int32_t i = 0; i < widgetCount_ && found == nullptr; ++i)
     if (widgets_[i] == widget) found = widgets_[i];
-  HDC device = GetDC(window_);
-  {
-    Canvas canvas(this, device, window_);
-    if (found != nullptr)
-      found->paint(&canvas);
-    else
-      paint(&canvas);
-  }
-  ReleaseDC(window_, device);
+  WindowDevice device(window_);
+  Canvas canvas(this, device.handle(), window_);
+  if (found != nullptr)
+    found->paint(&canvas);
+  else
+    paint(&canvas);
 }
 
 void RootView::idleRefresh() {
   if (!isOpen_ || firstPaintPending_ || window_ == nullptr) return;
-  HDC device = GetDC(window_);
-  {
-    Canvas canvas(this, device, window_);
-    refreshIfChanged(&canvas);
-  }
-  ReleaseDC(window_, device);
+  WindowDevice device(window_);
+  Canvas canvas(this, device.handle(), window_);
+  refreshIfChanged(&canvas);
 }
 
 void RootView::throttledIdle() {

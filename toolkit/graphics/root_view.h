@@ -6,10 +6,10 @@
 
 #include <cstdint>
 
-#include "toolkit/controls/widget.h"
+#include "toolkit/graphics/pixmap_ref.h"
+#include "toolkit/graphics/widget.h"
 
 class GuiEditorBase;
-class Pixmap;
 
 class RootView : public Widget {
 public:
@@ -55,7 +55,7 @@ private:
 
   GuiEditorBase* editor_;
   HWND hostWindow_;
-  Pixmap* backdrop_ = nullptr;
+  PixmapRef backdrop_;
   int32_t widgetCount_ = 0;
   int32_t widgetCapacity_ = 0;
   Widget** widgets_ = nullptr;

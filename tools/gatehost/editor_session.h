@@ -9,9 +9,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "toolkit/graphics/window_capture.h"
 #include "tools/gatehost/plugin_host.h"
 #include "tools/gatehost/synthetic_input.h"
+#include "tools/probe/window_capture.h"
 
 class EditorSession {
 public:

@@ -1,29 +1,14 @@
-// Pointer moves are absolute, in the 0..65535 range SendInput maps onto the primary screen.
+// Gestures built from real input events, with the waits and modifier handling the platform asks for.
 #include "tools/gatehost/synthetic_input.h"
 
 #include <cstdio>
+
+#include "tools/probe/synthesised_input.h"
 
 namespace {
 
 constexpr int32_t kDragSteps = 24;
 constexpr int32_t kMoveAttempts = 20;
-
-void sendMouse(DWORD flags, LONG dx = 0, LONG dy = 0) {
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dx = dx;
-  input.mi.dy = dy;
-  input.mi.dwFlags = flags;
-  SendInput(1, &input, sizeof input);
-}
-
-void sendKey(WORD key, bool down) {
-  INPUT input{};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = key;
-  input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
-  SendInput(1, &input, sizeof input);
-}
 
 WORD keyOf(Modifier modifier) { return modifier == Modifier::Shift ? VK_SHIFT : VK_MENU; }
 
@@ -56,9 +41,7 @@ void holdModifier(Modifier modifier, bool down) {
 void moveTo(HWND window, POINT client, const std::function<void()>& settle) {
   POINT screen = client;
   ClientToScreen(window, &screen);
-  const LONG width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-  sendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, (screen.x * 65535 + width / 2) / (width - 1),
-            (screen.y * 65535 + height / 2) / (height - 1));
+  movePointerToScreen(screen);
   for (int32_t attempt = 0; attempt < kMoveAttempts; ++attempt) {
     POINT now;
     if (GetCursorPos(&now) && now.x == screen.x && now.y == screen.y) break;
@@ -105,7 +88,7 @@ void performGestures(HWND window, const std::vector<Gesture>& gestures, const Ge
     moveTo(window, gesture.from, settle);
     // The modifier goes down right before the button, with no pointer read in between to forget it.
     if (held) holdModifier(gesture.modifier, true);
-    sendMouse(right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN);
+    sendMouseButton(right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN);
     // The press reaches the window some time after the input: release only once it is being handled.
     sync.awaitPress();
     settle();
@@ -118,7 +101,7 @@ void performGestures(HWND window, const std::vector<Gesture>& gestures, const Ge
         settle();
       }
     }
-    sendMouse(right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP);
+    sendMouseButton(right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP);
     if (held) holdModifier(gesture.modifier, false);
     settle();
   }

@@ -6,10 +6,10 @@
 #include <chrono>
 #include <thread>
 
-#include "tests/toolkit/support/resource_census.h"
 #include "tools/gatehost/editor_session.h"
 #include "tools/gatehost/validation_groups.h"
 #include "tools/gatehost/validation_support.h"
+#include "tools/probe/resource_census.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include "tests/toolkit/controls/pictures.h"
 #include "tests/toolkit/support/real_input.h"
 #include "toolkit/controls/choice_menu.h"
-#include "toolkit/graphics/window_capture.h"
+#include "tools/probe/window_capture.h"
 
 namespace {
 

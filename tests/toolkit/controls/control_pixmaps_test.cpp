@@ -9,7 +9,6 @@
 #include "tests/toolkit/controls/edit_log.h"
 #include "tests/toolkit/controls/shared_window.h"
 #include "tests/toolkit/support/memory_surface.h"
-#include "tests/toolkit/support/resource_census.h"
 #include "tests/toolkit/support/scripted_input.h"
 #include "toolkit/controls/fader.h"
 #include "toolkit/controls/horizontal_fader.h"
@@ -21,6 +20,7 @@
 #include "toolkit/controls/vertical_switch.h"
 #include "toolkit/graphics/canvas.h"
 #include "toolkit/graphics/pixmap.h"
+#include "tools/probe/resource_census.h"
 
 namespace {
 

@@ -33,8 +33,8 @@
 #include "toolkit/controls/value_label.h"
 #include "toolkit/controls/vertical_switch.h"
 #include "toolkit/graphics/pixmap.h"
-#include "toolkit/graphics/window_capture.h"
 #include "tools/gatehost/png_file.h"
+#include "tools/probe/window_capture.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "tests/toolkit/controls/pictures.h"
 #include "toolkit/controls/splash_view.h"
 #include "toolkit/graphics/canvas.h"
-#include "toolkit/graphics/window_capture.h"
+#include "tools/probe/window_capture.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "tests/toolkit/support/host_window.h"
-#include "toolkit/controls/widget.h"
 #include "toolkit/graphics/offscreen_canvas.h"
 #include "toolkit/graphics/root_view.h"
+#include "toolkit/graphics/widget.h"
 
 namespace {
 

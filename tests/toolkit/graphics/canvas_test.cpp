@@ -9,9 +9,10 @@
 
 #include "tests/toolkit/support/host_window.h"
 #include "tests/toolkit/support/memory_surface.h"
-#include "tests/toolkit/support/resource_census.h"
 #include "tests/toolkit/support/scripted_input.h"
 #include "toolkit/graphics/canvas.h"
+#include "tools/probe/resource_census.h"
+#include "tools/probe/synthesised_input.h"
 
 namespace {
 
@@ -253,14 +254,6 @@ TEST(Canvas, ButtonStateReportsEachHeldButtonAndKeyAsItsBit) {
   }
   ScriptedInput leftWithAlt(host.handle(), {{leftButton | altKey, Point(0, 0)}});
   EXPECT_EQ(Canvas(nullptr, nullptr, host.handle()).buttonState(), 33);
-}
-
-void sendKey(WORD key, bool down) {
-  INPUT input{};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = key;
-  input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
-  SendInput(1, &input, sizeof input);
 }
 
 TEST(Canvas, ButtonStateFollowsRealKeys) {

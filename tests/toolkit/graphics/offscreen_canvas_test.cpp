@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "tests/toolkit/support/memory_surface.h"
-#include "tests/toolkit/support/resource_census.h"
 #include "toolkit/graphics/offscreen_canvas.h"
 #include "toolkit/graphics/root_view.h"
+#include "tools/probe/resource_census.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 
 #include "tests/toolkit/bitmaps/test_bitmaps.h"
 #include "tests/toolkit/support/memory_surface.h"
-#include "tests/toolkit/support/resource_census.h"
 #include "toolkit/graphics/canvas.h"
 #include "toolkit/graphics/pixmap.h"
+#include "tools/probe/resource_census.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/toolkit/support/host_window.h"
-#include "tests/toolkit/support/resource_census.h"
+#include "tools/probe/resource_census.h"
 
 namespace {
 

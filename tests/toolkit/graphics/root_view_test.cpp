@@ -9,16 +9,16 @@
 #include <cstdio>
 #include <string>
 
-#include "host/module_state.h"
 #include "tests/toolkit/bitmaps/test_bitmaps.h"
 #include "tests/toolkit/graphics/probe_widgets.h"
 #include "tests/toolkit/support/host_window.h"
-#include "tests/toolkit/support/resource_census.h"
 #include "toolkit/graphics/canvas.h"
 #include "toolkit/graphics/editor_window_class.h"
 #include "toolkit/graphics/gui_editor_base.h"
+#include "toolkit/graphics/module_instance.h"
 #include "toolkit/graphics/pixmap.h"
 #include "toolkit/graphics/root_view.h"
+#include "tools/probe/resource_census.h"
 
 namespace {
 

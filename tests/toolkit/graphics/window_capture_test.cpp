@@ -14,8 +14,8 @@
 #include "toolkit/graphics/canvas.h"
 #include "toolkit/graphics/pixmap.h"
 #include "toolkit/graphics/root_view.h"
-#include "toolkit/graphics/window_capture.h"
 #include "tools/gatehost/png_file.h"
+#include "tools/probe/window_capture.h"
 
 namespace {
 

@@ -1,9 +1,8 @@
 // Real input: SendInput events with absolute pointer coordinates, and the bounded waits.
 #include "tests/toolkit/support/real_input.h"
 
-#include <cstring>
-
 #include "tests/toolkit/support/host_window.h"
+#include "tools/probe/synthesised_input.h"
 
 namespace {
 
@@ -11,26 +10,6 @@ namespace {
 const char kPopupMenuClass[] = "#32768";
 // How long a waiting thread gives the other one between two looks.
 constexpr DWORD kPollInterval = 5;
-
-void sendMouse(DWORD flags, LONG x, LONG y) {
-  INPUT input;
-  std::memset(&input, 0, sizeof input);
-  input.type = INPUT_MOUSE;
-  input.mi.dx = x;
-  input.mi.dy = y;
-  input.mi.dwFlags = flags;
-  SendInput(1, &input, sizeof input);
-}
-
-void sendKey(WORD virtualKey, bool release) {
-  INPUT input;
-  std::memset(&input, 0, sizeof input);
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = virtualKey;
-  input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC));
-  input.ki.dwFlags = release ? KEYEVENTF_KEYUP : 0;
-  SendInput(1, &input, sizeof input);
-}
 
 bool popupMenuVisible(HWND* found) {
   HWND menu = FindWindowA(kPopupMenuClass, nullptr);
@@ -41,23 +20,11 @@ bool popupMenuVisible(HWND* found) {
 
 } // namespace
 
-void movePointerTo(HWND window, Point client) {
-  POINT screen{client.h, client.v};
-  ClientToScreen(window, &screen);
-  movePointerToScreen(screen);
-}
+void movePointerTo(HWND window, Point client) { movePointerTo(window, POINT{client.h, client.v}); }
 
-void movePointerToScreen(POINT screen) {
-  // Absolute coordinates run from 0 to 65535 across the primary screen.
-  const LONG width = GetSystemMetrics(SM_CXSCREEN) - 1;
-  const LONG height = GetSystemMetrics(SM_CYSCREEN) - 1;
-  sendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, (screen.x * 65535 + width / 2) / width,
-            (screen.y * 65535 + height / 2) / height);
-}
+void pressLeftButton() { sendMouseButton(MOUSEEVENTF_LEFTDOWN); }
 
-void pressLeftButton() { sendMouse(MOUSEEVENTF_LEFTDOWN, 0, 0); }
-
-void releaseLeftButton() { sendMouse(MOUSEEVENTF_LEFTUP, 0, 0); }
+void releaseLeftButton() { sendMouseButton(MOUSEEVENTF_LEFTUP); }
 
 void clickAt(HWND window, Point client) {
   movePointerTo(window, client);
@@ -66,17 +33,17 @@ void clickAt(HWND window, Point client) {
 }
 
 void tapKey(WORD virtualKey) {
-  sendKey(virtualKey, false);
   sendKey(virtualKey, true);
+  sendKey(virtualKey, false);
 }
 
 void typeText(const char* text) {
   for (const char* c = text; *c != '\0'; ++c) {
     const SHORT key = VkKeyScanA(*c);
     const bool shifted = (key & 0x100) != 0;
-    if (shifted) sendKey(VK_SHIFT, false);
-    tapKey(static_cast<WORD>(key & 0xFF));
     if (shifted) sendKey(VK_SHIFT, true);
+    tapKey(static_cast<WORD>(key & 0xFF));
+    if (shifted) sendKey(VK_SHIFT, false);
   }
 }
 

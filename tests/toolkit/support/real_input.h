@@ -8,10 +8,10 @@
 #include <functional>
 
 #include "toolkit/graphics/point.h"
+#include "tools/probe/synthesised_input.h"
 
 // Moves the pointer to a point of the window's client area.
 void movePointerTo(HWND window, Point client);
-void movePointerToScreen(POINT screen);
 void pressLeftButton();
 void releaseLeftButton();
 // A press and a release at a point of the window's client area.

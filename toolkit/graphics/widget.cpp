@@ -1,5 +1,5 @@
 // Widget's default operations: a widget that draws nothing and ignores presses.
-#include "toolkit/controls/widget.h"
+#include "toolkit/graphics/widget.h"
 
 #include "toolkit/graphics/offscreen_canvas.h"
 #include "toolkit/graphics/root_view.h"

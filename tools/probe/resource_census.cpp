@@ -1,5 +1,5 @@
 // The census: probe every possible GDI handle index, enumerate the windows of the process.
-#include "tests/toolkit/support/resource_census.h"
+#include "tools/probe/resource_census.h"
 
 #include <windows.h>
 

@@ -1,5 +1,5 @@
 // EditorBase's defaults: no rectangle, no window, pending updates served at idle.
-#include "toolkit/graphics/editor_base.h"
+#include "host/editor_base.h"
 
 int32_t EditorBase::queryRect(EditorRect** rect) {
   if (rect != nullptr) *rect = nullptr;

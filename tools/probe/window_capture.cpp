@@ -1,5 +1,5 @@
 // Window capture: a copy of the window's device into a bitmap of our own, read back as a top-down DIB.
-#include "toolkit/graphics/window_capture.h"
+#include "tools/probe/window_capture.h"
 
 CapturedImage captureClientArea(HWND window) {
   CapturedImage image;

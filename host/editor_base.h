@@ -1,5 +1,6 @@
 // EditorBase: the editor as the effect knows it. The effect's dispatcher forwards the host's editor
-// opcodes to its first four operations; parameter writes mark it out of date.
+// opcodes to its first four operations; parameter writes mark it out of date. It lives beside the effect
+// so that the host interface needs nothing of the toolkit that draws editors.
 #pragma once
 
 #include <atomic>
@@ -23,6 +24,9 @@ public:
   virtual void onIdle();
   virtual void applyUpdate() {}
   virtual void requestUpdate() { updatePending.store(1, std::memory_order_relaxed); }
+  // Called for every parameter write, from whatever thread writes it: marks an update as pending and
+  // must never wait for the thread that owns the window.
+  virtual void parameterChanged(int32_t, float) { requestUpdate(); }
 
   bool isUpdatePending() const { return updatePending.load(std::memory_order_relaxed) != 0; }
 

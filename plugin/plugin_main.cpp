@@ -1,0 +1,37 @@
+// The composition root: the one place that knows every piece. `main` builds the gate, its editor and
+// the effect that owns both, and hands the host the record.
+#include "plugin/plugin_main.h"
+
+#include <memory>
+#include <new>
+
+#include "editor/step_gate_editor.h"
+#include "gate/step_gate_edit.h"
+#include "host/opcodes.h"
+
+namespace {
+
+// Null when any part cannot be built; what was built is deleted again. Each call answers for its own
+// construction only, so hosts creating effects on several threads at once get their own answers.
+PluginEffect* createEffect(HostCallback callback) {
+  std::unique_ptr<StepGateEdit> effect(new (std::nothrow) StepGateEdit(callback));
+  if (effect == nullptr) return nullptr;
+  std::unique_ptr<EditorBase> editor(new (std::nothrow) StepGateEditor(effect.get()));
+  if (editor == nullptr) return nullptr;
+  effect->adoptEditor(std::move(editor));
+  return effect.release();
+}
+
+} // namespace
+
+extern "C" PluginRecord* PLUGIN_CDECL pluginMain(HostCallback callback) {
+  if (callback == nullptr) return nullptr;
+  if (callback(nullptr, static_cast<int32_t>(HostRequest::Version), 0, 0, nullptr, 0.0f) == 0) return nullptr;
+  try {
+    PluginEffect* effect = createEffect(callback);
+    return effect != nullptr ? effect->record() : nullptr;
+  } catch (...) {
+    // No exception may reach the host.
+    return nullptr;
+  }
+}

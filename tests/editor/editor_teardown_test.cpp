@@ -1,0 +1,138 @@
+// Checks the shipped DLL against what hosts do around the editor: an effect destroyed while its editor
+// is open, and parameters written from another thread while the editor's window is created or destroyed.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <thread>
+#include <vector>
+
+#include "tests/toolkit/support/host_window.h"
+#include "tools/gatehost/plugin_host.h"
+#include "tools/gatehost/plugin_library.h"
+#include "tools/probe/resource_census.h"
+
+namespace {
+
+const char kPlugin[] = "stepgate.dll";
+
+bool editorClassRegistered() {
+  const HMODULE module = GetModuleHandleA(kPlugin);
+  char name[32];
+  std::snprintf(name, sizeof name, "Plugin%08x", static_cast<unsigned>(reinterpret_cast<uintptr_t>(module)));
+  WNDCLASSA description{};
+  return GetClassInfoA(module, name, &description) != 0;
+}
+
+bool openEditor(PluginHost& host, HWND parent) {
+  EditorRect* rect = nullptr;
+  host.dispatch(Opcode::EditorRect, 0, 0, &rect);
+  const bool opened = host.dispatch(Opcode::EditorOpen, 0, 0, parent) == 1;
+  handlePendingMessages();
+  host.dispatch(Opcode::EditorIdle);
+  return opened;
+}
+
+// A host window that, while the editor's child window is being created or destroyed inside it (the
+// parent is told synchronously, on the thread that opens or closes the editor), writes a parameter from
+// a second thread and notes whether that write returned within a bound.
+class WritingParent {
+public:
+  explicit WritingParent(PluginHost& host) : host_(host) {
+    WNDCLASSA description{};
+    description.lpfnWndProc = &WritingParent::procedure;
+    description.hInstance = GetModuleHandleA(nullptr);
+    description.lpszClassName = kClassName;
+    RegisterClassA(&description);
+    window_ = CreateWindowExA(0, kClassName, "host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 420, 300,
+                              nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  }
+  ~WritingParent() {
+    DestroyWindow(window_);
+    UnregisterClassA(kClassName, GetModuleHandleA(nullptr));
+    for (std::thread& writer : writers_) writer.join();
+    for (HANDLE done : doneEvents_) CloseHandle(done);
+  }
+
+  HWND handle() const { return window_; }
+  int32_t writesDuringCreation = 0;
+  int32_t writesDuringDestruction = 0;
+  int32_t writesThatWaited = 0;
+
+private:
+  static constexpr char kClassName[] = "WritingParent";
+  static constexpr DWORD kBound = 3000;
+
+  static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM first, LPARAM second) {
+    auto* parent = reinterpret_cast<WritingParent*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (parent != nullptr && message == WM_PARENTNOTIFY) {
+      if (LOWORD(first) == WM_CREATE) ++parent->writesDuringCreation, parent->writeMeanwhile();
+      if (LOWORD(first) == WM_DESTROY) ++parent->writesDuringDestruction, parent->writeMeanwhile();
+    }
+    return DefWindowProcA(window, message, first, second);
+  }
+
+  void writeMeanwhile() {
+    HANDLE done = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    doneEvents_.push_back(done);
+    PluginHost& host = host_;
+    // A writer that waits for this thread can finish only after the window has been created or
+    // destroyed, so all are joined at the end, never here.
+    writers_.emplace_back([&host, done] {
+      host.writeParameter(5, 0.25f);
+      SetEvent(done);
+    });
+    if (WaitForSingleObject(done, kBound) != WAIT_OBJECT_0) ++writesThatWaited;
+  }
+
+  PluginHost& host_;
+  HWND window_;
+  std::vector<std::thread> writers_;
+  std::vector<HANDLE> doneEvents_;
+};
+
+} // namespace
+
+TEST(EditorTeardown, DestroyingTheEffectWithItsEditorOpenLeavesNothingBehind) {
+  PluginLibrary library(kPlugin);
+  ASSERT_TRUE(library.loaded()) << library.error();
+  HostWindow window(386, 240);
+  {
+    // One cycle as a careful host runs it first, so what the platform creates once is not counted.
+    PluginHost host(library);
+    ASSERT_TRUE(openEditor(host, window.handle()));
+    host.dispatch(Opcode::EditorClose);
+  }
+  handlePendingMessages();
+  const int32_t gdi = liveGdiObjects(), windows = liveWindows();
+  ASSERT_FALSE(editorClassRegistered());
+  for (int32_t cycle = 0; cycle < 20; ++cycle) {
+    PluginHost host(library);
+    ASSERT_TRUE(openEditor(host, window.handle())) << cycle;
+    ASSERT_TRUE(editorClassRegistered()) << cycle;
+    host.close();
+    handlePendingMessages();
+    ASSERT_EQ(liveWindows(), windows) << "cycle " << cycle;
+    ASSERT_EQ(liveGdiObjects(), gdi) << "cycle " << cycle;
+    ASSERT_FALSE(editorClassRegistered()) << "cycle " << cycle;
+  }
+}
+
+TEST(EditorTeardown, WritesFromAnotherThreadDoNotWaitWhileTheEditorWindowComesAndGoes) {
+  PluginLibrary library(kPlugin);
+  ASSERT_TRUE(library.loaded()) << library.error();
+  PluginHost host(library);
+  ASSERT_NE(host.record(), nullptr);
+  {
+    WritingParent parent(host);
+    ASSERT_TRUE(openEditor(host, parent.handle()));
+    host.dispatch(Opcode::EditorClose);
+    handlePendingMessages();
+    EXPECT_EQ(parent.writesDuringCreation, 1);
+    EXPECT_EQ(parent.writesDuringDestruction, 1);
+    EXPECT_EQ(parent.writesThatWaited, 0);
+  }
+  EXPECT_EQ(host.readParameter(5), 0.25f);
+}

@@ -1,0 +1,4 @@
+// Storage for the module handle.
+#include "toolkit/graphics/module_instance.h"
+
+void* moduleInstance = nullptr;

@@ -1,0 +1,12 @@
+// Real input events through the platform's input queue, exactly as a user's mouse and keyboard deliver
+// them: controls see them through GetAsyncKeyState and GetCursorPos even inside their tracking loops.
+#pragma once
+
+#include <windows.h>
+
+// Button events (MOUSEEVENTF_LEFTDOWN and the like), where the pointer is.
+void sendMouseButton(DWORD flags);
+void movePointerToScreen(POINT screen);
+// To a point of the window's client area.
+void movePointerTo(HWND window, POINT client);
+void sendKey(WORD virtualKey, bool down);
