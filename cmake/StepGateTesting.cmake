@@ -8,6 +8,15 @@ enable_testing()
 if(STEPGATE_WIN32)
   # Every Windows test runs under 32-bit Wine, in a prefix kept inside this build tree.
   set(STEPGATE_WINEPREFIX ${CMAKE_BINARY_DIR}/wine)
+  # The 64-bit check build runs under 64-bit Wine, called directly: the `wine` command prefers the
+  # 32-bit loader whenever it is installed.
+  if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set(STEPGATE_WINEARCH win64)
+    set(STEPGATE_WINE /usr/lib/wine/wine64)
+  else()
+    set(STEPGATE_WINEARCH win32)
+    set(STEPGATE_WINE wine)
+  endif()
   configure_file(${CMAKE_SOURCE_DIR}/scripts/wine-run.in ${CMAKE_BINARY_DIR}/wine-run @ONLY
                  FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
                                   WORLD_READ WORLD_EXECUTE)

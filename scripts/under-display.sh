@@ -1,10 +1,18 @@
 #!/usr/bin/env bash
-# Runs a command inside one virtual X display (24-bit, so colours stay exact), with the win32 build's
+# Runs a command inside one virtual X display (24-bit, so colours stay exact), with a Windows build's
 # Wine prefix; waits for every Wine process to end before the display goes away.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-export WINEPREFIX="${WINEPREFIX:-$root/build/win32/wine}"
-export WINEARCH=win32
+# STEPGATE_BUILD names the build whose prefix and Wine are used: win32, or win64 where 32-bit Wine cannot run.
+build="${STEPGATE_BUILD:-win32}"
+export WINEPREFIX="${WINEPREFIX:-$root/build/$build/wine}"
+if [ "$build" = win64 ]; then
+  export WINEARCH=win64
+  wine=/usr/lib/wine/wine64
+else
+  export WINEARCH=win32
+  wine=wine
+fi
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
 if [ -z "${STEPGATE_IN_DISPLAY:-}" ]; then
@@ -15,7 +23,7 @@ mkdir -p "$WINEPREFIX"
 wineserver -p
 # Wine's background services start with the first Wine process of a session and keep its output open:
 # start them here, away from the command's output, or ctest waits for its pipe to close for ever.
-wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+"$wine" cmd /c exit </dev/null >/dev/null 2>&1 || true
 status=0
 "$@" || status=$?
 wineserver -k 2>/dev/null || true
