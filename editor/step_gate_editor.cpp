@@ -4,13 +4,19 @@
 
 #include <windows.h>
 
+#include <cstring>
+
+#include "editor/pattern_menu.h"
 #include "gate/gate_parameter.h"
 #include "gate/step_gate.h"
 #include "resources/resource_ids.h"
 #include "toolkit/controls/fader.h"
 #include "toolkit/controls/toggle_button.h"
+#include "toolkit/graphics/clipboard.h"
 #include "toolkit/graphics/pixmap.h"
+#include "toolkit/graphics/resource_bytes.h"
 #include "toolkit/graphics/root_view.h"
+#include "toolkit/graphics/tick_source.h"
 
 const Rect StepGateEditor::kCurveStrip{11, 7, 309, 72};
 
@@ -35,7 +41,8 @@ void loadOnce(PixmapRef& pixmap, int32_t id) {
 } // namespace
 
 StepGateEditor::StepGateEditor(StepGate* gate)
-    : GuiEditorBase(gate), gate_(gate), background_(PixmapRef::adopt(new Pixmap(RESOURCE_BACKGROUND))) {
+    : GuiEditorBase(gate), gate_(gate), background_(PixmapRef::adopt(new Pixmap(RESOURCE_BACKGROUND))),
+      random_(currentTicks()) {
   editorRect = {0, 0, static_cast<int16_t>(background_->height()),
                 static_cast<int16_t>(background_->width())};
 }
@@ -59,6 +66,8 @@ int32_t StepGateEditor::openIn(void* parentWindow) {
   rootView = new RootView(Rect(0, 0, background_->width(), background_->height()),
                           static_cast<HWND>(parentWindow), this);
   rootView->setBackdrop(background_);
+  // First, so it lies under every control and receives only the presses they leave.
+  rootView->addWidget(new PatternMenuArea(Rect(0, 0, background_->width(), background_->height()), this));
 
   const int32_t pitch = track_->width() + kColumnGap;
   Rect faderRect(kFaderLeft, kFaderTop, kFaderLeft + track_->width(), kFaderTop + track_->height());
@@ -124,6 +133,56 @@ ValueWidget* StepGateEditor::controlOf(int32_t index) const {
   if (index == InterpolParameter) return interpolFader_;
   if (index == BarWidthParameter) return barWidthFader_;
   return nullptr;
+}
+
+Pattern StepGateEditor::livePattern() const {
+  Pattern pattern{};
+  for (int32_t index = 0; index < GateParameterCount; ++index) pattern[index] = gate_->readParameter(index);
+  return pattern;
+}
+
+void StepGateEditor::applyPattern(const Pattern& pattern) {
+  for (int32_t index = 0; index < GateParameterCount; ++index)
+    if (gate_->readParameter(index) != pattern[index]) gate_->writeParameterAndNotify(index, pattern[index]);
+  followChangedParameters();
+  if (rootView != nullptr) rootView->redrawWidget(nullptr);
+}
+
+void StepGateEditor::runPatternCommand(int32_t command) {
+  const Pattern live = livePattern();
+  HWND window = rootView != nullptr ? rootView->windowHandle() : nullptr;
+  switch (command) {
+  case CopyPattern:
+    putClipboardText(window, patternText(live));
+    return;
+  case PastePattern: {
+    Pattern pasted = live;
+    if (parsePatternText(clipboardText(window), pasted, pasteRefusal_)) applyPattern(pasted);
+    return;
+  }
+  case RotateLeft:
+    return applyPattern(rotated(live, -1));
+  case RotateRight:
+    return applyPattern(rotated(live, 1));
+  case InvertLevels:
+    return applyPattern(invertedLevels(live));
+  case RandomizeLevels:
+    return applyPattern(randomLevels(live, random_));
+  case RandomizeSwitches:
+    return applyPattern(randomSwitches(live, random_));
+  case ClearLevels:
+    return applyPattern(clearedLevels(live));
+  case ResetPattern:
+    return applyPattern(initPattern());
+  default:
+    break;
+  }
+  const int32_t factory = command - FirstFactoryPattern;
+  const std::vector<uint8_t> bank = resourceBytes("BANK", RESOURCE_BANK);
+  if (factory < 0 || factory >= kProgramCount || bank.size() < (factory + 1) * sizeof(ProgramRecord)) return;
+  ProgramRecord record;
+  std::memcpy(&record, bank.data() + factory * sizeof(ProgramRecord), sizeof record);
+  applyPattern(patternOf(record));
 }
 
 void StepGateEditor::parameterChanged(int32_t index, float) {

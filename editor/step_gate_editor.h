@@ -5,7 +5,10 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <random>
+#include <string>
 
+#include "gate/pattern.h"
 #include "toolkit/controls/value_listener.h"
 #include "toolkit/graphics/gui_editor_base.h"
 #include "toolkit/graphics/pixmap_ref.h"
@@ -32,6 +35,12 @@ public:
 
   void drawCurve();
 
+  // A command of the pattern menu: each one writes the parameters it changes, as the host is told of
+  // every edit, and repaints the editor once.
+  void runPatternCommand(int32_t command);
+  // Why the last paste changed nothing; empty after a paste that took.
+  const std::string& pasteRefusal() const { return pasteRefusal_; }
+
   // The control showing parameter `index` while the window is open, else null.
   ValueWidget* controlOf(int32_t index) const;
 
@@ -39,6 +48,8 @@ private:
   Fader* addFader(const Rect& size, int32_t tag);
   // Moves the controls whose parameters changed since the last call to the effect's live values.
   void followChangedParameters();
+  Pattern livePattern() const;
+  void applyPattern(const Pattern& pattern);
 
   StepGate* gate_;
   ValueWidget* stepControls_[32] = {};
@@ -52,6 +63,8 @@ private:
   // value in the effect, then sets the parameter's bit here and marks an update pending; the window's
   // thread takes the bits at idle and moves those controls to the effect's live values. Writers never
   // touch a control, so nothing a host calls waits for a window being created or destroyed.
+  std::mt19937 random_;
+  std::string pasteRefusal_;
   std::array<std::atomic<uint32_t>, 2> changedParameters_{};
   static_assert(std::atomic<uint32_t>::is_always_lock_free);
 };

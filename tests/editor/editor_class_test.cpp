@@ -2,14 +2,19 @@
 // idle, program changes and host writes reaching the controls, and no GDI or window left behind.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstring>
 #include <memory>
 
+#include "editor/pattern_menu.h"
 #include "editor/step_gate_editor.h"
 #include "gate/step_gate_edit.h"
 #include "tests/editor/editor_pixels.h"
+#include "tests/support/recording_host.h"
 #include "tests/toolkit/support/host_window.h"
 #include "toolkit/controls/value_widget.h"
 #include "toolkit/graphics/canvas.h"
+#include "toolkit/graphics/clipboard.h"
 #include "toolkit/graphics/root_view.h"
 #include "toolkit/graphics/window_device.h"
 #include "tools/probe/resource_census.h"
@@ -22,12 +27,12 @@ intptr_t dispatch(PluginEffect& effect, Opcode opcode, void* data = nullptr) {
 
 // The gate with its editor, put together as `main` does.
 struct GateWithEditor {
-  GateWithEditor() {
+  explicit GateWithEditor(HostCallback callback = nullptr) : gate(callback) {
     auto owned = std::make_unique<StepGateEditor>(&gate);
     editor = owned.get();
     gate.adoptEditor(std::move(owned));
   }
-  StepGateEdit gate{nullptr};
+  StepGateEdit gate;
   StepGateEditor* editor;
 };
 
@@ -71,7 +76,8 @@ TEST(StepGateEditor, AsksForTheBackgroundsSizeAndOpensWithEveryControlAtItsLiveV
     EXPECT_EQ(control->value(), index == 32 ? 0.5f : 1.0f) << index;
     EXPECT_EQ(control->tag(), index);
   }
-  EXPECT_EQ(edited.editor->openRootView()->widgetCount(), 34);
+  // The 34 controls above the area that takes the presses they leave.
+  EXPECT_EQ(edited.editor->openRootView()->widgetCount(), 35);
   EXPECT_EQ(edited.editor->controlOf(0)->size().left, 11);
   EXPECT_EQ(edited.editor->controlOf(15)->size().left, 11 + 19 * 15);
   EXPECT_EQ(edited.editor->controlOf(16)->size().top, 85);
@@ -155,7 +161,7 @@ TEST(StepGateEditor, OpeningAgainWithoutClosingReplacesTheWindow) {
   handlePendingMessages();
   EXPECT_EQ(liveWindows(), windows);
   EXPECT_EQ(liveGdiObjects(), gdi);
-  EXPECT_EQ(edited.editor->openRootView()->widgetCount(), 34);
+  EXPECT_EQ(edited.editor->openRootView()->widgetCount(), 35);
 }
 
 TEST(StepGateEditor, OpenCloseCyclesLeaveNoGdiObjectOrWindowBehind) {
@@ -185,4 +191,83 @@ TEST(StepGateEditor, OpenCloseCyclesLeaveNoGdiObjectOrWindowBehind) {
   }
   EXPECT_EQ(liveGdiObjects(), gdiBefore);
   EXPECT_EQ(liveWindows(), windowsBefore);
+}
+
+namespace {
+
+// Distinct values, none of them a value any command produces by chance.
+Pattern distinctPattern() {
+  Pattern pattern{};
+  for (int32_t index = 0; index < GateParameterCount; ++index)
+    pattern[index] = static_cast<float>(index % 7 + 1) / 9.0f;
+  return pattern;
+}
+
+void writeAll(StepGateEdit& gate, const Pattern& pattern) {
+  for (int32_t index = 0; index < GateParameterCount; ++index) gate.writeParameter(index, pattern[index]);
+}
+
+ProgramRecord bankRecord(int32_t number) {
+  ProgramRecord record{};
+  if (FILE* file = std::fopen(STEPGATE_BANK_FILE, "rb")) {
+    std::fseek(file, number * static_cast<long>(sizeof record), SEEK_SET);
+    if (std::fread(&record, sizeof record, 1, file) != 1) record = {};
+    std::fclose(file);
+  }
+  return record;
+}
+
+} // namespace
+
+TEST(StepGateEditor, PatternCommandsWriteWhatTheyChangeTellTheHostAndMoveTheControls) {
+  RecordingHost host;
+  GateWithEditor edited(host.callback());
+  StepGateEdit& gate = edited.gate;
+  OpenEditor editor(gate);
+  const Pattern start = distinctPattern();
+  const struct {
+    int32_t command;
+    Pattern expected;
+  } cases[] = {
+      {RotateLeft, rotated(start, -1)},      {RotateRight, rotated(start, 1)},
+      {InvertLevels, invertedLevels(start)}, {ClearLevels, clearedLevels(start)},
+      {ResetPattern, initPattern()},         {FirstFactoryPattern + 2, patternOf(bankRecord(2))},
+  };
+  ASSERT_NE(patternOf(bankRecord(2)), Pattern{});
+  for (const auto& c : cases) {
+    writeAll(gate, start);
+    editor.idle();
+    host.clear();
+    edited.editor->runPatternCommand(c.command);
+    int32_t changed = 0;
+    for (int32_t index = 0; index < GateParameterCount; ++index) {
+      changed += start[index] != c.expected[index] ? 1 : 0;
+      EXPECT_EQ(gate.readParameter(index), c.expected[index]) << c.command << " parameter " << index;
+      EXPECT_EQ(edited.editor->controlOf(index)->value(), c.expected[index]) << c.command << " " << index;
+    }
+    const std::vector<HostCall> notices = host.callsOf(static_cast<int32_t>(HostRequest::ParameterEdited));
+    ASSERT_EQ(static_cast<int32_t>(notices.size()), changed) << c.command;
+    for (const HostCall& notice : notices) EXPECT_EQ(notice.scalar, c.expected[notice.index]) << c.command;
+  }
+}
+
+TEST(StepGateEditor, CopiedPatternPastesIntoAnotherInstanceExactlyAndMalformedTextChangesNothing) {
+  GateWithEditor first, second;
+  OpenEditor firstEditor(first.gate), secondEditor(second.gate);
+  Pattern awkward = distinctPattern();
+  awkward[FirstStepLevel + 4] = std::nextafter(0.1f, 1.0f);
+  writeAll(first.gate, awkward);
+  first.editor->runPatternCommand(CopyPattern);
+  second.editor->runPatternCommand(PastePattern);
+  EXPECT_EQ(second.editor->pasteRefusal(), "");
+  for (int32_t index = 0; index < GateParameterCount; ++index) {
+    const float pasted = second.gate.readParameter(index);
+    EXPECT_EQ(std::memcmp(&pasted, &awkward[index], sizeof pasted), 0) << index;
+  }
+  ASSERT_TRUE(putClipboardText(nullptr, patternText(awkward).substr(0, 40)));
+  writeAll(second.gate, initPattern());
+  second.editor->runPatternCommand(PastePattern);
+  EXPECT_EQ(second.editor->pasteRefusal(), "Too few values");
+  for (int32_t index = 0; index < GateParameterCount; ++index)
+    EXPECT_EQ(second.gate.readParameter(index), initPattern()[index]) << index;
 }

@@ -69,6 +69,8 @@ LRESULT CALLBACK RootView::editorWindowProc(HWND window, UINT message, WPARAM fi
       break;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
+      // The button is known from the message even when it is released again before the press is handled.
+      view->pressedButton_ = message == WM_RBUTTONDOWN ? rightButton : leftButton;
       view->pressMessage(window, second);
       break;
     case WM_DESTROY:

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "toolkit/graphics/button_state.h"
 #include "toolkit/graphics/pixmap_ref.h"
 #include "toolkit/graphics/widget.h"
 
@@ -40,6 +41,8 @@ public:
   void throttledIdle();
   bool resizeTo(int32_t width, int32_t height);
 
+  // The button whose press is being handled (leftButton or rightButton).
+  ButtonState pressedButton() const { return pressedButton_; }
   HWND windowHandle() const { return window_; }
   HWND hostWindow() const { return hostWindow_; }
   bool isOpen() const { return isOpen_; }
@@ -61,6 +64,7 @@ private:
   Widget** widgets_ = nullptr;
   Widget* modalWidget_ = nullptr;
   Widget* editingWidget_ = nullptr;
+  ButtonState pressedButton_ = leftButton;
   bool firstPaintPending_ = true;
   bool isOpen_ = true;
   // Set while this view holds one use of the window class, from registration to its return.

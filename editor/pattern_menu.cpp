@@ -1,0 +1,32 @@
+// The menu's entries and the press that opens it.
+#include "editor/pattern_menu.h"
+
+#include <string>
+
+#include "editor/step_gate_editor.h"
+#include "gate/program_record.h"
+#include "toolkit/graphics/root_view.h"
+
+std::vector<MenuEntry> patternMenuEntries() {
+  MenuEntry factory{"Factory patterns", 0, {}};
+  for (int32_t n = 0; n < kProgramCount; ++n)
+    factory.submenu.push_back({"Pattern " + std::to_string(n + 1), FirstFactoryPattern + n, {}});
+  return {{"Copy pattern", CopyPattern, {}},
+          {"Paste pattern", PastePattern, {}},
+          {"-", 0, {}},
+          factory,
+          {"-", 0, {}},
+          {"Rotate left", RotateLeft, {}},
+          {"Rotate right", RotateRight, {}},
+          {"Invert levels", InvertLevels, {}},
+          {"Randomize levels", RandomizeLevels, {}},
+          {"Randomize switches", RandomizeSwitches, {}},
+          {"Clear", ClearLevels, {}},
+          {"Reset", ResetPattern, {}}};
+}
+
+void PatternMenuArea::mousePressed(Canvas*, Point& point) {
+  if (parent() == nullptr || parent()->pressedButton() != rightButton) return;
+  const int32_t command = runPopupMenu(parent(), point, patternMenuEntries());
+  if (command >= 0) editor_->runPatternCommand(command);
+}
