@@ -4,9 +4,12 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
+#include "gate/pattern.h"
 #include "tests/editor/editor_pixels.h"
 #include "tools/gatehost/editor_session.h"
+#include "tools/gatehost/plugin_library.h"
 
 namespace {
 
@@ -131,5 +134,39 @@ TEST(PluginEditor, AltClickResetsInterpolAndBarWidth) {
     const std::string output = runGatehost(std::string("editor stepgate.dll --idles 3 ") + c.arguments);
     EXPECT_NE(output.find(c.expected), std::string::npos) << output;
     EXPECT_NE(output.find("1 automation notices"), std::string::npos) << output;
+  }
+}
+
+TEST(PluginEditor, PatternMenuChosenWithRealInputWritesThePatternAndTellsTheHost) {
+  PluginLibrary library(kPlugin);
+  const std::vector<ProgramRecord> bank = library.bank();
+  ASSERT_EQ(bank.size(), 16u);
+  const Pattern start = patternOf(bank[3]);
+  const struct Case {
+    std::vector<std::string> path;
+    Pattern expected;
+  } cases[] = {
+      {{"Rotate right"}, rotated(start, 1)},
+      {{"Factory patterns", "Pattern 5"}, patternOf(bank[4])},
+  };
+  for (const Case& c : cases) {
+    PluginHost host(library);
+    for (int32_t index = 0; index < GateParameterCount; ++index) host.writeParameter(index, start[index]);
+    EditorSession session(host);
+    ASSERT_TRUE(session.isOpen());
+    session.runIdles(3);
+    Gesture menu;
+    menu.kind = Gesture::Kind::Menu;
+    // Below the controls, on the editor's own background.
+    menu.from = menu.to = {200, 215};
+    menu.menuPath = c.path;
+    session.perform({menu});
+    session.runIdles(3);
+    size_t changed = 0;
+    for (int32_t index = 0; index < GateParameterCount; ++index) {
+      changed += start[index] != c.expected[index] ? 1u : 0u;
+      EXPECT_EQ(host.readParameter(index), c.expected[index]) << c.path.back() << " " << index;
+    }
+    EXPECT_EQ(host.automation().size(), changed) << c.path.back();
   }
 }

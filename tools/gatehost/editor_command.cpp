@@ -16,10 +16,11 @@ const std::string kUsage =
                 "  --click [shift:|alt:]X,Y             a left click (repeatable, in order)\n"
                 "  --right-click X,Y                    a right click\n"
                 "  --drag [shift:|alt:]X1,Y1:X2,Y2      a left-button drag\n"
+                "  --menu X,Y:[SUBMENU/]ENTRY           a right click, then an entry of the menu it opens\n"
                 "  --idles N              idle ticks before the input and after it (default 10)\n") +
     kPatchUsage;
 
-const std::set<std::string> kKnown = {"screenshot", "click",   "right-click", "drag",
+const std::set<std::string> kKnown = {"screenshot", "click",   "right-click", "drag", "menu",
                                       "idles",      "program", "bank",        "set"};
 
 // Gestures run in the order given on the command line.
@@ -40,6 +41,8 @@ bool collectGestures(int argc, char** argv, std::vector<Gesture>& gestures, std:
       kind = Gesture::Kind::RightClick;
     else if (word == "--drag")
       kind = Gesture::Kind::Drag;
+    else if (word == "--menu")
+      kind = Gesture::Kind::Menu;
     else
       continue;
     Gesture gesture;

@@ -2,6 +2,7 @@
 #include "tools/gatehost/synthetic_input.h"
 
 #include <cstdio>
+#include <string>
 
 #include "tools/probe/synthesised_input.h"
 
@@ -50,6 +51,69 @@ void moveTo(HWND window, POINT client, const std::function<void()>& settle) {
   settle();
 }
 
+constexpr DWORD kMenuWaitLimit = 5000;
+
+struct MenuSearch {
+  const std::string* text;
+  HWND window = nullptr;
+  int32_t position = -1;
+};
+
+// A visible popup menu window holding an entry of that text.
+BOOL CALLBACK findMenuEntry(HWND window, LPARAM parameter) {
+  auto* search = reinterpret_cast<MenuSearch*>(parameter);
+  char className[16] = "";
+  GetClassNameA(window, className, sizeof className);
+  if (std::string(className) != "#32768" || IsWindowVisible(window) == 0) return TRUE;
+  auto menu = reinterpret_cast<HMENU>(SendMessageA(window, MN_GETHMENU, 0, 0));
+  for (int32_t i = 0; i < GetMenuItemCount(menu); ++i) {
+    char entry[128] = "";
+    GetMenuStringA(menu, static_cast<UINT>(i), entry, sizeof entry, MF_BYPOSITION);
+    if (*search->text == entry) {
+      search->window = window;
+      search->position = i;
+      return FALSE;
+    }
+  }
+  return TRUE;
+}
+
+bool anyMenuVisible() {
+  HWND menu = FindWindowA("#32768", nullptr);
+  return menu != nullptr && IsWindowVisible(menu) != 0;
+}
+
+// Clicks each entry in turn as soon as a menu shows it; Escape closes whatever is left when an entry never
+// appears, so the window's thread is never left inside the menu.
+void chooseFromMenu(const std::vector<std::string>& path) {
+  for (const std::string& text : path) {
+    MenuSearch search{&text};
+    const DWORD start = GetTickCount();
+    while (EnumWindows(findMenuEntry, reinterpret_cast<LPARAM>(&search)) != 0 &&
+           GetTickCount() - start < kMenuWaitLimit)
+      Sleep(5);
+    if (search.window == nullptr) {
+      std::fprintf(stderr, "gatehost: no menu entry '%s'\n", text.c_str());
+      break;
+    }
+    RECT item{};
+    auto menu = reinterpret_cast<HMENU>(SendMessageA(search.window, MN_GETHMENU, 0, 0));
+    GetMenuItemRect(nullptr, menu, static_cast<UINT>(search.position), &item);
+    movePointerToScreen({(item.left + item.right) / 2, (item.top + item.bottom) / 2});
+    Sleep(50);
+    sendMouseButton(MOUSEEVENTF_LEFTDOWN);
+    sendMouseButton(MOUSEEVENTF_LEFTUP);
+  }
+  const DWORD chosen = GetTickCount();
+  while (anyMenuVisible() && GetTickCount() - chosen < kMenuWaitLimit) Sleep(5);
+  const DWORD start = GetTickCount();
+  while (anyMenuVisible() && GetTickCount() - start < kMenuWaitLimit) {
+    sendKey(VK_ESCAPE, true);
+    sendKey(VK_ESCAPE, false);
+    Sleep(50);
+  }
+}
+
 bool parsePoint(const std::string& text, POINT& point) {
   int x, y;
   char tail;
@@ -72,6 +136,15 @@ bool parseGesture(const std::string& text, Gesture::Kind kind, Gesture& gesture)
     }
   }
   const size_t colon = rest.find(':');
+  if (kind == Gesture::Kind::Menu) {
+    if (colon == std::string::npos || !parsePoint(rest.substr(0, colon), gesture.from)) return false;
+    std::string path = rest.substr(colon + 1);
+    for (size_t slash; (slash = path.find('/')) != std::string::npos; path = path.substr(slash + 1))
+      gesture.menuPath.push_back(path.substr(0, slash));
+    gesture.menuPath.push_back(path);
+    gesture.to = gesture.from;
+    return !path.empty();
+  }
   if (kind == Gesture::Kind::Drag)
     return colon != std::string::npos && parsePoint(rest.substr(0, colon), gesture.from) &&
            parsePoint(rest.substr(colon + 1), gesture.to);
@@ -83,6 +156,15 @@ bool parseGesture(const std::string& text, Gesture::Kind kind, Gesture& gesture)
 void performGestures(HWND window, const std::vector<Gesture>& gestures, const GestureSync& sync) {
   const std::function<void()>& settle = sync.settle;
   for (const Gesture& gesture : gestures) {
+    if (gesture.kind == Gesture::Kind::Menu) {
+      moveTo(window, gesture.from, settle);
+      sendMouseButton(MOUSEEVENTF_RIGHTDOWN);
+      sync.awaitPress();
+      sendMouseButton(MOUSEEVENTF_RIGHTUP);
+      chooseFromMenu(gesture.menuPath);
+      settle();
+      continue;
+    }
     const bool right = gesture.kind == Gesture::Kind::RightClick;
     const bool held = gesture.modifier != Modifier::None;
     moveTo(window, gesture.from, settle);

@@ -13,13 +13,17 @@ enum class Modifier { None, Shift, Alt };
 
 // One scripted gesture, in the editor window's client coordinates.
 struct Gesture {
-  enum class Kind { Click, RightClick, Drag } kind = Kind::Click;
+  enum class Kind { Click, RightClick, Drag, Menu } kind = Kind::Click;
   Modifier modifier = Modifier::None;
   POINT from{};
   POINT to{};
+  // For Menu: a right click at `from`, then the entries to choose in the popup menu it opens, a submenu's
+  // name first.
+  std::vector<std::string> menuPath;
 };
 
-// Parses "X,Y" (click) or "X1,Y1:X2,Y2" (drag), with an optional "shift:" or "alt:" in front.
+// Parses "X,Y" (click) or "X1,Y1:X2,Y2" (drag), with an optional "shift:" or "alt:" in front; for a
+// menu, "X,Y:Entry" or "X,Y:Submenu/Entry".
 bool parseGesture(const std::string& text, Gesture::Kind kind, Gesture& gesture);
 
 // What the gestures wait for from the window's thread.
