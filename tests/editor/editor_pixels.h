@@ -17,6 +17,9 @@ Rgb pixelAt(const CapturedImage& image, int32_t x, int32_t y);
 
 // The row on which the curve's column c starts, from the table the curve was drawn from.
 int32_t curveRow(const GainTable& table, int32_t column);
+// The row column c's segment heads for, one below the next column's start (the last column's own); the
+// line leaves that end pixel out.
+int32_t curveEndRow(const GainTable& table, int32_t column);
 
 constexpr Rgb kStripColor{7, 41, 25};
 constexpr Rgb kCurveColor{0, 255, 0};

@@ -316,10 +316,10 @@ TEST(StepGateAccumulating, DeactivateSilencesTheLineWithoutMovingIt) {
   EXPECT_EQ(out2.left[0], 0.75f);
 }
 
-TEST(StepGateMeter, ReportsThePeakOnceThenZero) {
+TEST(StepGateMeter, ReportsThePeakOfTheScaledOutputOnceThenZero) {
   TimeHost host;
   auto gate = makeGate(host);
-  gate->writeParameter(BarWidthParameter, 1.0f);
+  gate->writeParameter(BarWidthParameter, 0.5f);
   StereoBlock input(kDelaySize, 0.0f);
   input.left[10] = 0.5f;
   input.left[20] = -0.9f; // only values added above the peak count
@@ -327,7 +327,8 @@ TEST(StepGateMeter, ReportsThePeakOnceThenZero) {
   gate->processAccumulating(input.pointers(), out.pointers(), kDelaySize);
   EXPECT_EQ(gate->meterLevel(), 0.0f);
   gate->processAccumulating(input.pointers(), out.pointers(), 100);
-  EXPECT_EQ(gate->meterLevel(), 0.5f);
+  // What was added (BarWidth times the delayed 0.5), not the delayed input.
+  EXPECT_EQ(gate->meterLevel(), 0.25f);
   EXPECT_EQ(gate->meterLevel(), 0.0f);
 }
 

@@ -1,6 +1,7 @@
-// Checks ChoiceMenu's popup menu driven with real synthesised input from a second thread: a choice is
-// reported (also of the entry already current), a dismissed menu reports nothing, the closing click
-// reaches no other control, and the menu's place, check mark and pressed look follow the style.
+// Checks ChoiceMenu's popup menu driven with real synthesised input from a second thread: only a plain
+// left press opens it, a choice is reported (also of the entry already current), a dismissed menu reports
+// nothing, the closing click reaches no other control, and the menu's place, check mark and pressed look
+// follow the style.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -14,7 +15,9 @@
 #include "tests/toolkit/controls/edit_log.h"
 #include "tests/toolkit/controls/pictures.h"
 #include "tests/toolkit/support/real_input.h"
+#include "tests/toolkit/support/scripted_input.h"
 #include "toolkit/controls/choice_menu.h"
+#include "toolkit/graphics/canvas.h"
 #include "tools/probe/window_capture.h"
 
 namespace {
@@ -124,6 +127,32 @@ TEST(ChoiceMenuPopup, AChoiceBecomesCurrentAndIsReportedEvenWhenAlreadyCurrent) 
     EXPECT_EQ(scene.menu->selectedItem(nullptr), c.chosen);
     EXPECT_EQ(scene.probe->presses, 0);
     EXPECT_EQ(scene.window.root().editingWidget(), nullptr);
+  }
+}
+
+TEST(ChoiceMenuPopup, OnlyAPlainLeftPressOpensTheMenu) {
+  for (ButtonState state : {int32_t(leftButton), int32_t(rightButton), leftButton | shiftKey,
+                            leftButton | controlKey, int32_t(leftPressWithAlt)}) {
+    MenuScene scene(0, nullptr, nullptr);
+    std::atomic<bool> pressHandled{false};
+    bool opened = false;
+    // An open menu holds the press until it closes: close it, noting that it opened.
+    std::thread closer([&] {
+      while (!pressHandled.load()) {
+        if (waitForPopupMenu(50) != nullptr) {
+          opened = true;
+          EndMenu();
+        }
+      }
+    });
+    ScriptedInput input(scene.window.window(), {{state, kOnMenu}});
+    Canvas canvas(&scene.window.root(), nullptr, scene.window.window());
+    Point press = kOnMenu;
+    scene.menu->mousePressed(&canvas, press);
+    pressHandled.store(true);
+    closer.join();
+    EXPECT_EQ(opened, state == leftButton) << "state " << state;
+    EXPECT_TRUE(scene.log.edits().empty());
   }
 }
 

@@ -1,6 +1,7 @@
-// Checks Dial and FilmstripDial: the arc's geometry both ways (the angle cases, the gap at the bottom, a
-// range other than 0 to 1), the handle keyed over the face, the frame a strip shows, and scripted
-// presses: following the pointer until release, Alt+click reset, and a control that is not clickable.
+// Checks Dial and FilmstripDial: the background's references across a change, the arc's geometry both
+// ways (the angle cases, the gap at the bottom, a range other than 0 to 1), the handle keyed over the
+// face, the frame a strip shows, and scripted presses: following the pointer until release, Alt+click
+// reset, and a control that is not clickable.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -15,6 +16,7 @@
 #include "toolkit/controls/dial.h"
 #include "toolkit/controls/filmstrip_dial.h"
 #include "toolkit/graphics/canvas.h"
+#include "tools/probe/resource_census.h"
 
 namespace {
 
@@ -50,6 +52,22 @@ TEST(Dial, InsetIsHalfTheHandleWidthOrFiveWithoutHandle) {
   Dial without(kDialArea, nullptr, 0, nullptr, nullptr, Point(0, 0));
   EXPECT_EQ(withHandle.inset(), kInset);
   EXPECT_EQ(without.inset(), 5);
+}
+
+TEST(Dial, ChangeBackgroundHoldsTheNewAndGivesTheOldBack) {
+  HeldPixmap handle(kDialHandleBitmap);
+  const int32_t start = liveGdiObjects();
+  auto* old = new Pixmap(kDialFaceBitmap);
+  Dial dial(kDialArea, nullptr, 0, old, handle.get(), Point(0, 0));
+  old->release();
+  auto* next = new Pixmap(kBackdropBitmap);
+  dial.changeBackground(next);
+  next->release();
+  // The dial held the old background's last reference and holds the new one's.
+  EXPECT_EQ(liveGdiObjects(), start + 1);
+  EXPECT_EQ(dial.background(), next);
+  dial.changeBackground(nullptr);
+  EXPECT_EQ(liveGdiObjects(), start);
 }
 
 TEST(Dial, ValueToPointerRunsOverTheTopFromLowerLeftToLowerRight) {

@@ -73,6 +73,7 @@ TEST(LevelMeter, SplitsTheBarIntoOnAndOffParts) {
       {meterVertical, 1.0f, 10, 0},     {meterVertical, 0.0f, 10, 60},
       {meterVertical, 0.3f, 4, 45},     // k = trunc(2.8 + 0.5) = 3 of 4 steps off
       {meterHorizontal, 0.52f, 10, 30}, // k = trunc(5.2 + 0.5) = 5 steps on: 30 columns
+      {meterHorizontal, 0.25f, 10, 18}, // k = trunc(2.5 + 0.5) = 3: half a step lights it
       {meterHorizontal, 0.0f, 10, 0},   {meterHorizontal, 1.0f, 10, 60},
       {meterHorizontal, 0.3f, 4, 15},
   };

@@ -1,5 +1,6 @@
 // Checks VerticalSwitch and HorizontalSwitch on real GDI: the frame painted for each value, the band
-// boundaries along each axis, tracking across bands with any button, and Alt+click reset.
+// boundaries along each axis (the horizontal bands dividing the pixmap's width), tracking across bands
+// with any button, and Alt+click reset.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -74,14 +75,23 @@ TEST(VerticalSwitch, BandsEndBeforeTheirBound) {
   }
 }
 
-TEST(HorizontalSwitch, BandsEndOnTheirBound) {
+TEST(HorizontalSwitch, BandsDivideThePixmapsWidthAndEndOnTheirBound) {
+  // Two frames 13 wide and 17 high make bands of 6.5 in the 30-wide control, where neither the frame
+  // height nor the control's width would put the bound.
   const struct {
+    int32_t bitmap;
+    int32_t frameHeight;
+    int32_t positions;
     int32_t dx;
     float value;
-  } cases[] = {{0, 0.0f}, {10, 0.0f}, {11, 0.5f}, {20, 0.5f}, {21, 1.0f}, {29, 1.0f}};
+  } cases[] = {{kThreeFramesBitmap, 30, 3, 0, 0.0f},  {kThreeFramesBitmap, 30, 3, 10, 0.0f},
+               {kThreeFramesBitmap, 30, 3, 11, 0.5f}, {kThreeFramesBitmap, 30, 3, 20, 0.5f},
+               {kThreeFramesBitmap, 30, 3, 21, 1.0f}, {kThreeFramesBitmap, 30, 3, 29, 1.0f},
+               {kTwoFramesBitmap, 17, 2, 6, 0.0f},    {kTwoFramesBitmap, 17, 2, 7, 1.0f}};
   for (const auto& c : cases) {
     SwitchScene scene;
-    HorizontalSwitch control(kSwitchSize, &scene.log, 0, 30, 3, scene.frames.get());
+    HeldPixmap frames(c.bitmap);
+    HorizontalSwitch control(kSwitchSize, &scene.log, 0, c.frameHeight, c.positions, frames.get());
     const Point at(kSwitchSize.left + c.dx, 90);
     scene.press(control, -1.0f, {{leftButton, at}, {0, Point()}});
     EXPECT_EQ(scene.log.values(), std::vector<float>{c.value}) << "dx " << c.dx;

@@ -1,48 +1,24 @@
 // Checks the ValueWidget base: its starting state, unclamped values, repainting only on change, and
-// the throttled refresh during a scripted press-drag-release of a small tracking control.
+// the throttled refresh through the root view during a scripted press-drag-release of a fader.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
+#include "tests/toolkit/bitmaps/test_bitmaps.h"
 #include "tests/toolkit/support/host_window.h"
 #include "tests/toolkit/support/manual_clock.h"
 #include "tests/toolkit/support/scripted_input.h"
+#include "toolkit/controls/fader.h"
 #include "toolkit/controls/value_listener.h"
 #include "toolkit/controls/value_widget.h"
 #include "toolkit/graphics/canvas.h"
 #include "toolkit/graphics/gui_editor_base.h"
+#include "toolkit/graphics/pixmap.h"
 #include "toolkit/graphics/root_view.h"
 
 namespace {
-
-// A vertical slider reduced to the shared tracking loop: value = how far down the pointer is.
-class TrackingProbe : public ValueWidget {
-public:
-  TrackingProbe(const Rect& size, ValueListener* listener, int32_t tag) : ValueWidget(size, listener, tag) {}
-
-  void paint(Canvas*) override { ++paints; }
-
-  void mousePressed(Canvas* canvas, Point& point) override {
-    if (!isClickable()) return;
-    ButtonState state = canvas->buttonState();
-    if (state == (leftButton | altKey)) {
-      putValue(resetValue());
-      if (value() != shownValue()) listener_->controlEdited(canvas, this);
-      return;
-    }
-    do {
-      putValue(static_cast<float>(point.v - size_.top) / static_cast<float>(size_.height()));
-      if (value() != shownValue()) listener_->controlEdited(canvas, this);
-      canvas->pointerPosition(point);
-      requestRefresh();
-      state = canvas->buttonState();
-    } while (state == leftButton);
-  }
-
-  int32_t paints = 0;
-};
 
 class PaintCounter : public ValueWidget {
 public:
@@ -82,15 +58,15 @@ public:
 
 TEST(ValueWidget, StartsUnshownAtZeroWithinZeroToOne) {
   RecordingListener listener(nullptr);
-  TrackingProbe probe(Rect(0, 0, 10, 10), &listener, 17);
-  EXPECT_EQ(probe.value(), 0.0f);
-  EXPECT_EQ(probe.shownValue(), -1.0f);
-  EXPECT_EQ(probe.resetValue(), 0.5f);
-  EXPECT_EQ(probe.minimum(), 0.0f);
-  EXPECT_EQ(probe.maximum(), 1.0f);
-  EXPECT_TRUE(probe.isClickable());
-  EXPECT_EQ(probe.tag(), 17);
-  EXPECT_EQ(probe.listener(), &listener);
+  Fader fader(Rect(0, 0, 10, 10), &listener, 17, 0, 0, nullptr, nullptr, Point(0, 0), faderOriginBottom);
+  EXPECT_EQ(fader.value(), 0.0f);
+  EXPECT_EQ(fader.shownValue(), -1.0f);
+  EXPECT_EQ(fader.resetValue(), 0.5f);
+  EXPECT_EQ(fader.minimum(), 0.0f);
+  EXPECT_EQ(fader.maximum(), 1.0f);
+  EXPECT_TRUE(fader.isClickable());
+  EXPECT_EQ(fader.tag(), 17);
+  EXPECT_EQ(fader.listener(), &listener);
 }
 
 TEST(ValueWidget, StoresValuesAndBoundsAsGiven) {
@@ -128,75 +104,42 @@ TEST(ValueWidget, RefreshIfChangedPaintsOnlyWhenTheValueDiffersFromTheShownOne) 
   EXPECT_EQ(widget.paints, 3);
 }
 
-TEST(ValueWidget, RequestRefreshWithoutRootViewDoesNothing) {
-  ManualClock clock(0);
-  PaintCounter widget(Rect(0, 0, 10, 10));
-  clock.advance(1000);
-  widget.requestRefresh();
-  EXPECT_EQ(widget.paints, 0);
-}
-
-TEST(ValueWidget, ScriptedDragReportsEachNewValueAndRefreshesOthersAtMostEvery50Ms) {
+TEST(ValueWidget, FaderDragReportsEachNewValueAndRefreshesOthersAtMostEvery50Ms) {
   ManualClock clock(1000);
   HostWindow host(100, 100);
   IdleCountingEditor editor;
   auto* root = new RootView(Rect(0, 0, 100, 100), host.handle(), &editor);
   editor.adopt(root);
   RecordingListener listener(&clock);
-  auto* probe = new TrackingProbe(Rect(0, 0, 10, 80), &listener, 5);
+  auto* handle = new Pixmap(kFaderHandleBitmap);
+  // Travel from 0 to 64 with value 0 at the top: the value is the handle's top over 64.
+  auto* fader =
+      new Fader(Rect(0, 0, 16, 76), &listener, 5, 0, 64, handle, nullptr, Point(0, 0), faderOriginTop);
+  handle->release();
   auto* other = new PaintCounter(Rect(20, 0, 30, 10));
-  root->addWidget(probe);
+  root->addWidget(fader);
   root->addWidget(other);
   UpdateWindow(root->windowHandle());
   other->setShownValue(other->value());
-  probe->paints = 0;
   other->paints = 0;
 
-  // The press at 20, a drag through 40 and 40 again (no new report) to 60, the release.
-  ScriptedInput input(root->windowHandle(), {{leftButton, Point(5, 20)},
-                                             {leftButton, Point(5, 40)},
-                                             {leftButton, Point(5, 40)},
-                                             {leftButton, Point(5, 60)},
-                                             {0, Point(5, 60)}});
+  // The press on the handle's top, a drag to 16, 16 again (no new report), 32 and 48, the release.
+  ScriptedInput input(root->windowHandle(), {{leftButton, Point(5, 0)},
+                                             {leftButton, Point(5, 16)},
+                                             {leftButton, Point(5, 16)},
+                                             {leftButton, Point(5, 32)},
+                                             {leftButton, Point(5, 48)},
+                                             {0, Point(5, 48)}});
   other->putValue(0.9f);
-  SendMessageA(root->windowHandle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 20));
+  SendMessageA(root->windowHandle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 0));
 
   EXPECT_EQ(listener.values, (std::vector<float>{0.25f, 0.5f, 0.75f}));
   EXPECT_EQ(listener.tags, (std::vector<int32_t>{5, 5, 5}));
-  EXPECT_EQ(probe->paints, 3);
-  EXPECT_EQ(input.pointerReads(), 4);
-  // Each edit lets 30 ms pass: of the four refresh requests (at 30, 60, 60 and 90 ms) only the one at
+  // Each edit lets 30 ms pass: of the five refresh requests (at 0, 30, 30, 60 and 90 ms) only the one at
   // 60 ms comes 50 ms after the last run.
   EXPECT_EQ(editor.idles, 1);
   EXPECT_EQ(other->paints, 1);
   delete root;
-}
-
-TEST(ValueWidget, AltClickResetsAndReportsOnceWithoutTracking) {
-  RecordingListener listener(nullptr);
-  HostWindow host(50, 100);
-  RootView root(Rect(0, 0, 50, 100), host.handle(), nullptr);
-  auto* probe = new TrackingProbe(Rect(0, 0, 10, 80), &listener, 2);
-  root.addWidget(probe);
-  probe->setResetValue(0.125f);
-  ScriptedInput input(root.windowHandle(), {{leftButton | altKey, Point(5, 70)}});
-  SendMessageA(root.windowHandle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 70));
-  EXPECT_EQ(listener.values, (std::vector<float>{0.125f}));
-  EXPECT_EQ(input.pointerReads(), 0);
-}
-
-TEST(ValueWidget, UnclickableControlIgnoresPresses) {
-  RecordingListener listener(nullptr);
-  HostWindow host(50, 100);
-  RootView root(Rect(0, 0, 50, 100), host.handle(), nullptr);
-  auto* probe = new TrackingProbe(Rect(0, 0, 10, 80), &listener, 2);
-  root.addWidget(probe);
-  probe->setClickable(false);
-  ScriptedInput input(root.windowHandle(), {{leftButton, Point(5, 20)}, {0, Point(5, 20)}});
-  SendMessageA(root.windowHandle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 20));
-  EXPECT_TRUE(listener.values.empty());
-  EXPECT_EQ(probe->value(), 0.0f);
-  EXPECT_EQ(input.buttonReads(), 0);
 }
 
 } // namespace

@@ -191,6 +191,7 @@ TEST(Canvas, DeviceGetsItsObjectsBackAndEveryCreatedObjectIsDeleted) {
   {
     Canvas canvas(nullptr, surface.device(), nullptr);
     canvas.selectFont(2, 0);
+    canvas.selectFont(1, 0);
     canvas.setPenWidth(2);
     canvas.setBrushColor(colorCyan);
     canvas.paintEllipse(Rect(0, 0, 7, 7));
@@ -202,7 +203,7 @@ TEST(Canvas, DeviceGetsItsObjectsBackAndEveryCreatedObjectIsDeleted) {
     EXPECT_NE(GetCurrentObject(surface.device(), OBJ_PEN), pen);
     EXPECT_NE(GetCurrentObject(surface.device(), OBJ_BRUSH), brush);
     EXPECT_NE(GetCurrentObject(surface.device(), OBJ_FONT), font);
-    // The canvas's own pen, brush and font.
+    // The canvas's own pen, brush and font: each one replaced is deleted.
     EXPECT_EQ(liveGdiObjects(), before + 3);
   }
   EXPECT_EQ(GetCurrentObject(surface.device(), OBJ_PEN), pen);

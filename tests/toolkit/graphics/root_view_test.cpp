@@ -1,7 +1,8 @@
-// Checks RootView in real windows under the virtual display: its native window and shared class,
-// press dispatch (topmost child, inclusive edges, modal view, editing widget), the child list, paint
-// and idle refresh (silent before the first paint and once the window is gone), resizing, and that
-// 200 open/close cycles leave the process's GDI objects and windows where they started.
+// Checks RootView in real windows under the virtual display: its native window and shared class (with
+// the arrow cursor), press dispatch (topmost child, inclusive edges, modal view, editing widget), the
+// child list, the backdrop (a replaced one freed), paint and idle refresh (silent before the first paint
+// and once the window is gone), resizing, and that 200 open/close cycles leave the process's GDI objects
+// and windows where they started.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -56,6 +57,8 @@ TEST_F(RootViewTest, CreatesAVisibleChildWindowNamedWindowOfTheRootViewsSize) {
   char className[32] = "";
   GetClassNameA(window, className, sizeof className);
   EXPECT_EQ(className, expectedClassName());
+  EXPECT_EQ(reinterpret_cast<HCURSOR>(GetClassLongPtrA(window, GCLP_HCURSOR)),
+            LoadCursorA(nullptr, IDC_ARROW));
   const LONG style = GetWindowLongA(window, GWL_STYLE);
   EXPECT_NE(style & WS_CHILD, 0);
   EXPECT_NE(style & WS_VISIBLE, 0);
@@ -341,11 +344,16 @@ TEST_F(RootViewTest, AfterTheHostDestroysItsWindowNothingIsDrawnAndClosingIsSafe
   EXPECT_FALSE(classRegistered(expectedClassName()));
 }
 
-TEST_F(RootViewTest, PaintDrawsTheBackdropThenTheChildren) {
-  Pixmap* backdrop = new Pixmap(kBackdropBitmap);
+TEST_F(RootViewTest, PaintDrawsTheLastBackdropThenTheChildrenAndAReplacedBackdropIsFreed) {
   RootView root(Rect(0, 0, 160, 100), host.handle(), nullptr);
-  root.setBackdrop(backdrop);
-  backdrop->release();
+  const int32_t start = liveGdiObjects();
+  for (int32_t id : {kSplashBitmap, kBackdropBitmap}) {
+    Pixmap* backdrop = new Pixmap(id);
+    root.setBackdrop(backdrop);
+    backdrop->release();
+    // The view holds the only reference to its backdrop, and none to the one it replaced.
+    EXPECT_EQ(liveGdiObjects(), start + 1);
+  }
   root.addWidget(new ProbeWidget(Rect(10, 10, 20, 20), "w", &log, colorRed));
   UpdateWindow(root.windowHandle());
   HDC device = GetDC(root.windowHandle());
