@@ -4,9 +4,11 @@
 
 #include <windows.h>
 
+#include <cstdio>
 #include <cstring>
 
 #include "editor/pattern_menu.h"
+#include "editor/readout_label.h"
 #include "gate/gate_parameter.h"
 #include "gate/step_gate.h"
 #include "resources/resource_ids.h"
@@ -33,6 +35,15 @@ constexpr float kInterpolReset = 0.5f;
 constexpr float kBarWidthReset = 1.0f;
 
 constexpr int32_t kMaskBits = 32;
+// Over the hints line of the background, below the faders' labels.
+const Rect kReadoutStrip{11, 210, 375, 232};
+
+std::string trimmed(const char* text) {
+  std::string result = text;
+  result.erase(0, result.find_first_not_of(' '));
+  result.erase(result.find_last_not_of(' ') + 1);
+  return result;
+}
 
 void loadOnce(PixmapRef& pixmap, int32_t id) {
   if (pixmap == nullptr) pixmap = PixmapRef::adopt(new Pixmap(id));
@@ -66,7 +77,9 @@ int32_t StepGateEditor::openIn(void* parentWindow) {
   rootView = new RootView(Rect(0, 0, background_->width(), background_->height()),
                           static_cast<HWND>(parentWindow), this);
   rootView->setBackdrop(background_);
-  // First, so it lies under every control and receives only the presses they leave.
+  // The readout takes no presses: the menu area above it receives the presses the controls leave.
+  readout_ = new ReadoutLabel(kReadoutStrip, background_);
+  rootView->addWidget(readout_);
   rootView->addWidget(new PatternMenuArea(Rect(0, 0, background_->width(), background_->height()), this));
 
   const int32_t pitch = track_->width() + kColumnGap;
@@ -94,6 +107,7 @@ int32_t StepGateEditor::openIn(void* parentWindow) {
   barWidthFader_ = addFader(faderRect, BarWidthParameter);
   barWidthFader_->setResetValue(kBarWidthReset);
   rootView->addWidget(barWidthFader_);
+  hovered_ = -1;
 
   requestUpdate();
   return 1;
@@ -104,6 +118,8 @@ void StepGateEditor::closeEditor() {
   rootView = nullptr;
   for (ValueWidget*& control : stepControls_) control = nullptr;
   interpolFader_ = barWidthFader_ = nullptr;
+  readout_ = nullptr;
+  hovered_ = -1;
   track_.reset();
   handle_.reset();
   button_.reset();
@@ -111,6 +127,8 @@ void StepGateEditor::closeEditor() {
 
 void StepGateEditor::applyUpdate() {
   followChangedParameters();
+  // Automation may have moved the control under the pointer.
+  if (hovered_ >= 0) showReadout(readoutText(hovered_));
   gate_->buildGainTable();
   drawCurve();
 }
@@ -157,7 +175,10 @@ void StepGateEditor::runPatternCommand(int32_t command) {
     return;
   case PastePattern: {
     Pattern pasted = live;
-    if (parsePatternText(clipboardText(window), pasted, pasteRefusal_)) applyPattern(pasted);
+    if (parsePatternText(clipboardText(window), pasted, pasteRefusal_))
+      applyPattern(pasted);
+    else
+      showReadout("Paste refused: " + pasteRefusal_);
     return;
   }
   case RotateLeft:
@@ -198,6 +219,48 @@ void StepGateEditor::controlEdited(Canvas* canvas, ValueWidget* control) {
   if (tag >= FirstStepLevel && tag <= BarWidthParameter) {
     gate_->writeParameterAndNotify(tag, control->value());
     control->refreshIfChanged(canvas);
+    // A drag keeps the pointer's messages away: the readout follows the edit instead.
+    showReadout(readoutText(tag));
   }
   requestUpdate();
+}
+
+std::string StepGateEditor::readoutText(int32_t index) const {
+  char name[16];
+  if (index >= FirstStepLevel && index < FirstStepSwitch)
+    std::snprintf(name, sizeof name, "Step %d", index - FirstStepLevel + 1);
+  else if (index >= FirstStepSwitch && index < InterpolParameter)
+    std::snprintf(name, sizeof name, "Switch %d", index - FirstStepSwitch + 1);
+  else
+    std::snprintf(name, sizeof name, "%s", index == InterpolParameter ? "Smooth" : "Shift");
+  // The dispatcher's texts are 8 characters, padded with blanks; a few more for safety.
+  char value[32] = "";
+  char unit[32] = "";
+  gate_->fetchParameterValueText(index, value);
+  gate_->fetchParameterUnit(index, unit);
+  std::string text = std::string(name) + "  " + trimmed(value);
+  if (!trimmed(unit).empty()) text += " " + trimmed(unit);
+  return text;
+}
+
+std::string StepGateEditor::readout() const { return readout_ != nullptr ? readout_->text() : std::string(); }
+
+void StepGateEditor::showReadout(const std::string& text) {
+  if (readout_ != nullptr) readout_->show(text);
+}
+
+void StepGateEditor::pointerMoved(Point point) {
+  int32_t over = -1;
+  for (int32_t index = 0; index < GateParameterCount && over < 0; ++index) {
+    const ValueWidget* control = controlOf(index);
+    if (control != nullptr && point.liesIn(control->size())) over = index;
+  }
+  if (over == hovered_) return;
+  hovered_ = over;
+  showReadout(over >= 0 ? readoutText(over) : std::string());
+}
+
+void StepGateEditor::pointerLeft() {
+  hovered_ = -1;
+  showReadout(std::string());
 }

@@ -15,6 +15,7 @@
 #include "toolkit/graphics/rect.h"
 
 class Fader;
+class ReadoutLabel;
 class StepGate;
 class ValueWidget;
 
@@ -32,6 +33,8 @@ public:
   // From any thread: records which parameter changed; the next idle moves its control.
   void parameterChanged(int32_t index, float value) override;
   void controlEdited(Canvas* canvas, ValueWidget* control) override;
+  void pointerMoved(Point point) override;
+  void pointerLeft() override;
 
   void drawCurve();
 
@@ -40,6 +43,10 @@ public:
   void runPatternCommand(int32_t command);
   // Why the last paste changed nothing; empty after a paste that took.
   const std::string& pasteRefusal() const { return pasteRefusal_; }
+  // What the readout strip shows while the window is open; empty while it shows the hints.
+  std::string readout() const;
+  // The control's name and its value and unit as the host shows them, such as "Step 5  0.5000".
+  std::string readoutText(int32_t index) const;
 
   // The control showing parameter `index` while the window is open, else null.
   ValueWidget* controlOf(int32_t index) const;
@@ -49,6 +56,7 @@ private:
   // Moves the controls whose parameters changed since the last call to the effect's live values.
   void followChangedParameters();
   Pattern livePattern() const;
+  void showReadout(const std::string& text);
   void applyPattern(const Pattern& pattern);
 
   StepGate* gate_;
@@ -63,6 +71,9 @@ private:
   // value in the effect, then sets the parameter's bit here and marks an update pending; the window's
   // thread takes the bits at idle and moves those controls to the effect's live values. Writers never
   // touch a control, so nothing a host calls waits for a window being created or destroyed.
+  ReadoutLabel* readout_ = nullptr;
+  // The parameter whose control the pointer is over, or -1.
+  int32_t hovered_ = -1;
   std::mt19937 random_;
   std::string pasteRefusal_;
   std::array<std::atomic<uint32_t>, 2> changedParameters_{};

@@ -77,8 +77,8 @@ TEST(StepGateEditor, AsksForTheBackgroundsSizeAndOpensWithEveryControlAtItsLiveV
     EXPECT_EQ(control->value(), index == 32 ? 0.5f : 1.0f) << index;
     EXPECT_EQ(control->tag(), index);
   }
-  // The 34 controls above the area that takes the presses they leave.
-  EXPECT_EQ(edited.editor->openRootView()->widgetCount(), 35);
+  // The 34 controls and the readout, above the area that takes the presses they leave.
+  EXPECT_EQ(edited.editor->openRootView()->widgetCount(), 36);
   EXPECT_EQ(edited.editor->controlOf(0)->size().left, 11);
   EXPECT_EQ(edited.editor->controlOf(15)->size().left, 11 + 19 * 15);
   EXPECT_EQ(edited.editor->controlOf(16)->size().top, 85);
@@ -176,7 +176,7 @@ TEST(StepGateEditor, OpeningAgainWithoutClosingReplacesTheWindow) {
   handlePendingMessages();
   EXPECT_EQ(liveWindows(), windows);
   EXPECT_EQ(liveGdiObjects(), gdi);
-  EXPECT_EQ(edited.editor->openRootView()->widgetCount(), 35);
+  EXPECT_EQ(edited.editor->openRootView()->widgetCount(), 36);
 }
 
 TEST(StepGateEditor, OpenCloseCyclesLeaveNoGdiObjectOrWindowBehind) {
@@ -285,4 +285,28 @@ TEST(StepGateEditor, CopiedPatternPastesIntoAnotherInstanceExactlyAndMalformedTe
   EXPECT_EQ(second.editor->pasteRefusal(), "Too few values");
   for (int32_t index = 0; index < GateParameterCount; ++index)
     EXPECT_EQ(second.gate.readParameter(index), initPattern()[index]) << index;
+}
+
+TEST(StepGateEditor, ReadoutNamesTheControlUnderThePointerWithTheHostsTextAndGivesTheHintsBack) {
+  GateWithEditor edited;
+  OpenEditor editor(edited.gate);
+  edited.gate.writeParameter(4, 0.25f);
+  editor.idle();
+  const struct {
+    Point at;
+    const char* expected;
+  } cases[] = {
+      {Point(87, 150), "Step 5  0.250000"},
+      {Point(57, 93), "Switch 3  1.000000"},
+      {Point(342, 150), "Smooth  0.500000"},
+      {Point(361, 150), "Shift  0.000000"},
+      {Point(200, 40), ""},
+  };
+  for (const auto& c : cases) {
+    edited.editor->pointerMoved(c.at);
+    EXPECT_EQ(edited.editor->readout(), c.expected) << c.at.h << "," << c.at.v;
+  }
+  edited.editor->pointerMoved(Point(87, 150));
+  edited.editor->pointerLeft();
+  EXPECT_EQ(edited.editor->readout(), "");
 }

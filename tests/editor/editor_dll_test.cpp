@@ -170,3 +170,79 @@ TEST(PluginEditor, PatternMenuChosenWithRealInputWritesThePatternAndTellsTheHost
     EXPECT_EQ(host.automation().size(), changed) << c.path.back();
   }
 }
+
+TEST(PluginEditor, WheelAndDoubleClickOnAFaderReportLikeADrag) {
+  PluginLibrary library(kPlugin);
+  const auto wheel = [](POINT at, int32_t delta) {
+    Gesture gesture;
+    gesture.kind = Gesture::Kind::Wheel;
+    gesture.from = gesture.to = at;
+    gesture.wheelDelta = delta;
+    return gesture;
+  };
+  // Below step fader 5's handle at 0.25, so the presses grab nothing and start no drag.
+  const POINT onFader{87, 120};
+  const struct Case {
+    const char* name;
+    std::vector<Gesture> gestures;
+    std::vector<float> notices;
+  } cases[] = {
+      {"one notch down", {wheel(onFader, -120)}, {0.2f}},
+      {"two half notches up", {wheel(onFader, 60), wheel(onFader, 60)}, {0.3f}},
+      {"double click", {click(onFader), click(onFader)}, {0.5f}},
+      {"wheel beside the faders", {wheel({200, 60}, -120)}, {}},
+  };
+  for (const Case& c : cases) {
+    PluginHost host(library);
+    host.writeParameter(4, 0.25f);
+    EditorSession session(host);
+    ASSERT_TRUE(session.isOpen());
+    session.runIdles(3);
+    session.perform(c.gestures);
+    session.runIdles(3);
+    const std::vector<AutomationNotice> notices = host.automation();
+    ASSERT_EQ(notices.size(), c.notices.size()) << c.name;
+    for (size_t i = 0; i < notices.size(); ++i) {
+      EXPECT_EQ(notices[i].index, 4) << c.name;
+      EXPECT_FLOAT_EQ(notices[i].value, c.notices[i]) << c.name;
+    }
+  }
+}
+
+TEST(PluginEditor, ReadoutShowsWhileThePointerIsOverAControlAndTheHintsComeBack) {
+  PluginLibrary library(kPlugin);
+  PluginHost host(library);
+  EditorSession session(host);
+  ASSERT_TRUE(session.isOpen());
+  session.runIdles(3);
+  const auto hover = [](POINT at) {
+    Gesture gesture;
+    gesture.kind = Gesture::Kind::Hover;
+    gesture.from = gesture.to = at;
+    return gesture;
+  };
+  session.perform({hover({200, 40})});
+  session.runIdles(3);
+  const CapturedImage hints = session.capture();
+  session.perform({hover({87, 150})});
+  session.runIdles(3);
+  const CapturedImage reading = session.capture();
+  session.perform({hover({200, 40})});
+  session.runIdles(3);
+  const CapturedImage back = session.capture();
+  // The readout strip: the display's green on its dark green while reading, the hints before and after.
+  const Rgb display = kStripColor;
+  const Rgb text{84, 232, 128};
+  int32_t displayPixels = 0, textPixels = 0, changedAfter = 0;
+  for (int32_t y = 210; y < 232; ++y) {
+    for (int32_t x = 11; x < 375; ++x) {
+      displayPixels += pixelAt(reading, x, y) == display ? 1 : 0;
+      textPixels += pixelAt(reading, x, y) == text ? 1 : 0;
+      changedAfter += pixelAt(back, x, y) == pixelAt(hints, x, y) ? 0 : 1;
+      EXPECT_FALSE(pixelAt(hints, x, y) == text);
+    }
+  }
+  EXPECT_GT(displayPixels, 364 * 22 / 2);
+  EXPECT_GT(textPixels, 20);
+  EXPECT_EQ(changedAfter, 0);
+}

@@ -2,9 +2,21 @@
 // HorizontalFader runs the same code along the x axis.
 #include "toolkit/controls/fader.h"
 
+#include <windows.h>
+
+#include <cstdlib>
+
 #include "toolkit/graphics/canvas.h"
 #include "toolkit/graphics/offscreen_canvas.h"
 #include "toolkit/graphics/pixmap.h"
+#include "toolkit/graphics/tick_source.h"
+
+namespace {
+
+constexpr float kWheelStep = 1.0f / 20.0f;
+constexpr float kFineWheelStep = 1.0f / 200.0f;
+
+} // namespace
 
 Fader::Fader(const Rect& size, ValueListener* listener, int32_t tag, int32_t minimumPosition,
              int32_t maximumPosition, Pixmap* handle, Pixmap* background, Point backgroundOffset,
@@ -27,6 +39,13 @@ Fader::Fader(const Rect& size, ValueListener* listener, int32_t tag, int32_t min
 void Fader::paint(Canvas* canvas) { paintAlong(canvas, Axis::vertical); }
 
 void Fader::mousePressed(Canvas* canvas, Point& point) { trackAlong(canvas, point, Axis::vertical); }
+
+void Fader::wheelTurned(Canvas* canvas, int32_t notches) {
+  if (!clickable_) return;
+  const float step = (canvas->buttonState() & shiftKey) != 0 ? kFineWheelStep : kWheelStep;
+  value_ = clampToUnit(value_ + static_cast<float>(notches) * step);
+  reportIfChanged(*this, canvas);
+}
 
 void Fader::useHandleTransparency(bool transparent) { transparentHandle_ = transparent; }
 
@@ -73,6 +92,21 @@ void Fader::trackAlong(Canvas* canvas, Point& point, Axis axis) {
     return;
   }
   if (state != leftPress && state != leftPressWithShift) return;
+
+  // The window class sends a double click as two presses: the second, soon enough and near enough,
+  // resets the fader as Alt+click does.
+  const uint32_t now = currentTicks();
+  const bool doubleClick = pressedBefore_ && now - lastPressTicks_ <= GetDoubleClickTime() &&
+                           std::abs(point.h - lastPressPoint_.h) <= GetSystemMetrics(SM_CXDOUBLECLK) / 2 &&
+                           std::abs(point.v - lastPressPoint_.v) <= GetSystemMetrics(SM_CYDOUBLECLK) / 2;
+  pressedBefore_ = !doubleClick;
+  lastPressTicks_ = now;
+  lastPressPoint_ = point;
+  if (doubleClick) {
+    value_ = resetValue_;
+    reportIfChanged(*this, canvas);
+    return;
+  }
 
   // Only the handle as last painted can be grabbed, so the handle never jumps to the pointer.
   const Rect grabArea =

@@ -29,6 +29,8 @@ public:
 
   void paint(Canvas* canvas) override;
   void mousePressed(Canvas* canvas, Point& point) override;
+  // One notch moves the value by a twentieth, with Shift by a two-hundredth, reported like a drag.
+  void wheelTurned(Canvas* canvas, int32_t notches) override;
 
   // Both take effect at the next paint.
   virtual void useHandleTransparency(bool transparent);
@@ -59,6 +61,10 @@ private:
   bool transparentHandle_ = true;
   // Handle travel in control coordinates, from the leading edge at the minimum position to the
   // trailing edge at the maximum position.
+  // The last plain left press, to tell the second press of a double click.
+  uint32_t lastPressTicks_ = 0;
+  Point lastPressPoint_;
+  bool pressedBefore_ = false;
   int32_t travelStart_;
   int32_t travelEnd_;
   int32_t controlWidth_;

@@ -7,6 +7,8 @@
 #include "host/editor_base.h"
 #include "host/plugin_record.h"
 
+#include "toolkit/graphics/point.h"
+
 class RootView;
 struct Rect;
 
@@ -18,6 +20,9 @@ public:
   int32_t openIn(void* parentWindow) override;
   void onIdle() override;
   virtual void repaintAll(const Rect* rect);
+  // The pointer moved over the open editor's window (window coordinates), or left it.
+  virtual void pointerMoved(Point) {}
+  virtual void pointerLeft() {}
 
   // Runs onIdle and gives the host an idle call, at most once per 50 ms however often it is called.
   void throttledIdle();

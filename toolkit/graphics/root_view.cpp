@@ -73,6 +73,15 @@ LRESULT CALLBACK RootView::editorWindowProc(HWND window, UINT message, WPARAM fi
       view->pressedButton_ = message == WM_RBUTTONDOWN ? rightButton : leftButton;
       view->pressMessage(window, second);
       break;
+    case WM_MOUSEMOVE:
+      view->pointerMessage(second);
+      break;
+    case WM_MOUSELEAVE:
+      view->pointerLeaveMessage();
+      break;
+    case WM_MOUSEWHEEL:
+      view->wheelMessage(first, second);
+      return 0;
     case WM_DESTROY:
       // The host destroyed its window first: the handle is dead and may be reused, so forget it.
       view->isOpen_ = false;
@@ -103,6 +112,50 @@ void RootView::pressMessage(HWND window, LPARAM position) {
   Canvas canvas(this, device.handle(), window);
   Point point(static_cast<int32_t>(LOWORD(position)), static_cast<int32_t>(HIWORD(position)));
   mousePressed(&canvas, point);
+}
+
+void RootView::pointerMessage(LPARAM position) {
+  if (!pointerInside_) {
+    pointerInside_ = true;
+    TRACKMOUSEEVENT leave{sizeof leave, TME_LEAVE, window_, 0};
+    TrackMouseEvent(&leave);
+    // The platform sends the wheel to the window with the focus.
+    focusBefore_ = SetFocus(window_);
+  }
+  if (editor_ != nullptr)
+    editor_->pointerMoved(
+        Point(static_cast<int16_t>(LOWORD(position)), static_cast<int16_t>(HIWORD(position))));
+}
+
+void RootView::pointerLeaveMessage() {
+  pointerInside_ = false;
+  wheelRemainder_ = 0;
+  if (GetFocus() == window_ && focusBefore_ != nullptr && IsWindow(focusBefore_) != 0) SetFocus(focusBefore_);
+  focusBefore_ = nullptr;
+  if (editor_ != nullptr) editor_->pointerLeft();
+}
+
+void RootView::wheelMessage(WPARAM first, LPARAM second) {
+  POINT at{static_cast<int16_t>(LOWORD(second)), static_cast<int16_t>(HIWORD(second))};
+  ScreenToClient(window_, &at);
+  const Point point(at.x, at.y);
+  if (!point.liesIn(Rect(0, 0, size_.width(), size_.height()))) {
+    // Not over the editor: the wheel is the host's.
+    if (hostWindow_ != nullptr) SendMessageA(hostWindow_, WM_MOUSEWHEEL, first, second);
+    return;
+  }
+  wheelRemainder_ += GET_WHEEL_DELTA_WPARAM(first);
+  const int32_t notches = wheelRemainder_ / WHEEL_DELTA;
+  wheelRemainder_ -= notches * WHEEL_DELTA;
+  if (notches == 0) return;
+  for (int32_t i = widgetCount_ - 1; i >= 0; --i) {
+    if (point.liesIn(widgets_[i]->size())) {
+      WindowDevice device(window_);
+      Canvas canvas(this, device.handle(), window_);
+      widgets_[i]->wheelTurned(&canvas, notches);
+      return;
+    }
+  }
 }
 
 void RootView::paint(Canvas* canvas) {

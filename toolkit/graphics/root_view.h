@@ -55,6 +55,9 @@ private:
   void createNativeWindow();
   void paintMessage(HWND window);
   void pressMessage(HWND window, LPARAM position);
+  void pointerMessage(LPARAM position);
+  void pointerLeaveMessage();
+  void wheelMessage(WPARAM first, LPARAM second);
 
   GuiEditorBase* editor_;
   HWND hostWindow_;
@@ -65,6 +68,12 @@ private:
   Widget* modalWidget_ = nullptr;
   Widget* editingWidget_ = nullptr;
   ButtonState pressedButton_ = leftButton;
+  // While the pointer is over the window, it holds the focus (so the wheel comes here) and remembers
+  // where the focus was, to give it back when the pointer leaves.
+  bool pointerInside_ = false;
+  HWND focusBefore_ = nullptr;
+  // Wheel deltas below one notch, kept until they add up to one.
+  int32_t wheelRemainder_ = 0;
   bool firstPaintPending_ = true;
   bool isOpen_ = true;
   // Set while this view holds one use of the window class, from registration to its return.

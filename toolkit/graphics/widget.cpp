@@ -10,6 +10,8 @@ void Widget::mousePressed(Canvas*, Point&) {}
 
 void Widget::refreshIfChanged(Canvas*) {}
 
+void Widget::wheelTurned(Canvas*, int32_t) {}
+
 void Widget::dropFocus() {}
 
 void Widget::gainFocus() {}

@@ -21,6 +21,8 @@ public:
   // point is the press in window coordinates; a tracking loop may overwrite it with later positions.
   virtual void mousePressed(Canvas* canvas, Point& point);
   virtual void refreshIfChanged(Canvas* canvas);
+  // Whole notches of the mouse wheel turned over the widget, positive away from the user.
+  virtual void wheelTurned(Canvas* canvas, int32_t notches);
   virtual void dropFocus();
   virtual void gainFocus();
   // Keeps the canvas only when it can hold the whole widget; otherwise the previous one stays.

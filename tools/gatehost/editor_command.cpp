@@ -17,11 +17,13 @@ const std::string kUsage =
                 "  --right-click X,Y                    a right click\n"
                 "  --drag [shift:|alt:]X1,Y1:X2,Y2      a left-button drag\n"
                 "  --menu X,Y:[SUBMENU/]ENTRY           a right click, then an entry of the menu it opens\n"
+                "  --wheel [shift:]X,Y:DELTA            the wheel turned over X,Y (120 a notch, + up)\n"
+                "  --hover X,Y                          the pointer moved to X,Y and left there\n"
                 "  --idles N              idle ticks before the input and after it (default 10)\n") +
     kPatchUsage;
 
-const std::set<std::string> kKnown = {"screenshot", "click",   "right-click", "drag", "menu",
-                                      "idles",      "program", "bank",        "set"};
+const std::set<std::string> kKnown = {"screenshot", "click", "right-click", "drag", "menu", "wheel",
+                                      "hover",      "idles", "program",     "bank", "set"};
 
 // Gestures run in the order given on the command line.
 bool collectGestures(int argc, char** argv, std::vector<Gesture>& gestures, std::string& error) {
@@ -43,6 +45,10 @@ bool collectGestures(int argc, char** argv, std::vector<Gesture>& gestures, std:
       kind = Gesture::Kind::Drag;
     else if (word == "--menu")
       kind = Gesture::Kind::Menu;
+    else if (word == "--wheel")
+      kind = Gesture::Kind::Wheel;
+    else if (word == "--hover")
+      kind = Gesture::Kind::Hover;
     else
       continue;
     Gesture gesture;

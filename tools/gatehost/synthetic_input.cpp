@@ -145,6 +145,11 @@ bool parseGesture(const std::string& text, Gesture::Kind kind, Gesture& gesture)
     gesture.to = gesture.from;
     return !path.empty();
   }
+  if (kind == Gesture::Kind::Wheel) {
+    char tail;
+    return colon != std::string::npos && parsePoint(rest.substr(0, colon), gesture.from) &&
+           std::sscanf(rest.substr(colon + 1).c_str(), "%d%c", &gesture.wheelDelta, &tail) == 1;
+  }
   if (kind == Gesture::Kind::Drag)
     return colon != std::string::npos && parsePoint(rest.substr(0, colon), gesture.from) &&
            parsePoint(rest.substr(colon + 1), gesture.to);
@@ -163,6 +168,19 @@ void performGestures(HWND window, const std::vector<Gesture>& gestures, const Ge
       sendMouseButton(MOUSEEVENTF_RIGHTUP);
       chooseFromMenu(gesture.menuPath);
       settle();
+      continue;
+    }
+    if (gesture.kind == Gesture::Kind::Hover) {
+      moveTo(window, gesture.from, settle);
+      settle();
+      continue;
+    }
+    if (gesture.kind == Gesture::Kind::Wheel) {
+      moveTo(window, gesture.from, settle);
+      if (gesture.modifier != Modifier::None) holdModifier(gesture.modifier, true);
+      turnWheel(gesture.wheelDelta);
+      settle();
+      if (gesture.modifier != Modifier::None) holdModifier(gesture.modifier, false);
       continue;
     }
     const bool right = gesture.kind == Gesture::Kind::RightClick;

@@ -13,17 +13,19 @@ enum class Modifier { None, Shift, Alt };
 
 // One scripted gesture, in the editor window's client coordinates.
 struct Gesture {
-  enum class Kind { Click, RightClick, Drag, Menu } kind = Kind::Click;
+  enum class Kind { Click, RightClick, Drag, Menu, Hover, Wheel } kind = Kind::Click;
   Modifier modifier = Modifier::None;
   POINT from{};
   POINT to{};
   // For Menu: a right click at `from`, then the entries to choose in the popup menu it opens, a submenu's
   // name first.
   std::vector<std::string> menuPath;
+  // For Wheel: the wheel's delta at `from` (120 a notch away from the user).
+  int32_t wheelDelta = 0;
 };
 
 // Parses "X,Y" (click) or "X1,Y1:X2,Y2" (drag), with an optional "shift:" or "alt:" in front; for a
-// menu, "X,Y:Entry" or "X,Y:Submenu/Entry".
+// menu, "X,Y:Entry" or "X,Y:Submenu/Entry"; for the wheel, "[shift:]X,Y:DELTA"; a hover is "X,Y".
 bool parseGesture(const std::string& text, Gesture::Kind kind, Gesture& gesture);
 
 // What the gestures wait for from the window's thread.

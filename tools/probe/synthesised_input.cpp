@@ -16,6 +16,14 @@ void sendMouse(DWORD flags, LONG x, LONG y) {
 
 void sendMouseButton(DWORD flags) { sendMouse(flags, 0, 0); }
 
+void turnWheel(int32_t delta) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.mouseData = static_cast<DWORD>(delta);
+  input.mi.dwFlags = MOUSEEVENTF_WHEEL;
+  SendInput(1, &input, sizeof input);
+}
+
 void movePointerToScreen(POINT screen) {
   const LONG width = GetSystemMetrics(SM_CXSCREEN) - 1;
   const LONG height = GetSystemMetrics(SM_CYSCREEN) - 1;

@@ -4,9 +4,13 @@
 
 #include <windows.h>
 
+#include <cstdint>
+
 // Button events (MOUSEEVENTF_LEFTDOWN and the like), where the pointer is.
 void sendMouseButton(DWORD flags);
 void movePointerToScreen(POINT screen);
 // To a point of the window's client area.
 void movePointerTo(HWND window, POINT client);
 void sendKey(WORD virtualKey, bool down);
+// The wheel turned by `delta` (WHEEL_DELTA a notch, positive away from the user), where the pointer is.
+void turnWheel(int32_t delta);

@@ -9,6 +9,7 @@
 
 #include "tests/toolkit/controls/edit_log.h"
 #include "tests/toolkit/controls/fader_scene.h"
+#include "tests/toolkit/support/manual_clock.h"
 #include "tests/toolkit/support/scripted_input.h"
 #include "toolkit/controls/horizontal_fader.h"
 
@@ -274,3 +275,50 @@ TEST(HorizontalFader, DragFollowsTheXAxisAndOriginRightInverts) {
 }
 
 } // namespace
+
+TEST(Fader, WheelNotchesMoveByATwentiethOrWithShiftATwoHundredthClampedAndReported) {
+  const struct {
+    float value;
+    int32_t notches;
+    ButtonState state;
+    float expected;
+  } cases[] = {{0.5f, 1, 0, 0.55f},  {0.5f, -2, 0, 0.4f},          {0.5f, 1, shiftKey, 0.505f},
+               {0.9f, 3, 0, 1.0f},   {1.0f, 1, 0, 1.0f},           {0.02f, -1, shiftKey, 0.015f},
+               {0.02f, -1, 0, 0.0f}, {0.5f, -1, leftButton, 0.45f}};
+  for (const auto& c : cases) {
+    FaderScene scene;
+    EditLog log(EditLog::Repaint::never);
+    auto fader = scene.gateFader(&log, c.value);
+    ScriptedInput input(scene.window, {{c.state, Point(15, 150)}});
+    fader->wheelTurned(&scene.canvas, c.notches);
+    EXPECT_FLOAT_EQ(fader->value(), c.expected) << c.value << " " << c.notches;
+    EXPECT_EQ(log.edits().size(), c.expected != c.value ? 1u : 0u) << c.value << " " << c.notches;
+  }
+}
+
+TEST(Fader, ASecondPlainPressSoonAndNearResetsLikeAltClick) {
+  const struct {
+    uint32_t after;
+    Point second;
+    bool resets;
+  } cases[] = {{100, Point(15, 150), true},
+               {100, Point(17, 151), true},
+               {GetDoubleClickTime() + 1, Point(15, 150), false},
+               {100, Point(15, 150 + GetSystemMetrics(SM_CYDOUBLECLK)), false}};
+  for (const auto& c : cases) {
+    FaderScene scene;
+    ManualClock clock(1000);
+    EditLog log(EditLog::Repaint::never);
+    auto fader = scene.gateFader(&log, 0.2f);
+    // Both presses land below the handle, so neither starts a drag of its own.
+    Point first(15, 150);
+    ScriptedInput press(scene.window, {{leftPress, first}, {0, first}});
+    fader->mousePressed(&scene.canvas, first);
+    clock.advance(c.after);
+    Point second = c.second;
+    ScriptedInput again(scene.window, {{leftPress, second}, {0, second}});
+    fader->mousePressed(&scene.canvas, second);
+    EXPECT_EQ(fader->value(), c.resets ? 0.5f : 0.2f) << c.after << " " << c.second.v;
+    EXPECT_EQ(log.edits().size(), c.resets ? 1u : 0u);
+  }
+}
