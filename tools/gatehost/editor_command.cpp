@@ -19,11 +19,13 @@ const std::string kUsage =
                 "  --menu X,Y:[SUBMENU/]ENTRY           a right click, then an entry of the menu it opens\n"
                 "  --wheel [shift:]X,Y:DELTA            the wheel turned over X,Y (120 a notch, + up)\n"
                 "  --hover X,Y                          the pointer moved to X,Y and left there\n"
+                "  --menu-screenshot FILE.png  the screen around the editor while the last --menu is open\n"
                 "  --idles N              idle ticks before the input and after it (default 10)\n") +
     kPatchUsage;
 
-const std::set<std::string> kKnown = {"screenshot", "click", "right-click", "drag", "menu", "wheel",
-                                      "hover",      "idles", "program",     "bank", "set"};
+const std::set<std::string> kKnown = {"screenshot", "click",   "right-click", "drag",
+                                      "menu",       "wheel",   "hover",       "menu-screenshot",
+                                      "idles",      "program", "bank",        "set"};
 
 // Gestures run in the order given on the command line.
 bool collectGestures(int argc, char** argv, std::vector<Gesture>& gestures, std::string& error) {
@@ -100,6 +102,14 @@ int runEditor(int argc, char** argv) {
       status = 1;
     } else {
       std::printf("screenshot: %s (%d x %d)\n", path.c_str(), image.width, image.height);
+    }
+  }
+  if (options.has("menu-screenshot")) {
+    const CapturedImage& image = session.menuCapture();
+    const std::string path = options.text("menu-screenshot", "");
+    if (!writePngFile(path.c_str(), image.width, image.height, image.rgb)) {
+      std::fprintf(stderr, "gatehost: cannot write the menu screenshot %s\n", path.c_str());
+      status = 1;
     }
   }
   session.close();

@@ -12,6 +12,7 @@ const char kWindowClass[] = "GatehostEditorHost";
 constexpr UINT_PTR kIdleTimer = 1;
 constexpr int32_t kWindowOrigin = 20;
 constexpr auto kSettleLimit = std::chrono::milliseconds(500);
+constexpr LONG kMenuRoom = 240;
 
 void registerHostClass() {
   static bool registered = false;
@@ -118,6 +119,14 @@ void EditorSession::perform(const std::vector<Gesture>& gestures) {
     sync.awaitPress = [this, &pressesBefore] {
       waitForPress(pressesBefore);
       pressesBefore = presses_.load();
+    };
+    sync.menuShown = [this] {
+      // Room below and right of the editor for the menu and its submenu.
+      RECT area{};
+      GetWindowRect(window_, &area);
+      area.right += kMenuRoom;
+      area.bottom += kMenuRoom;
+      menuCapture_ = captureScreenArea(area);
     };
     performGestures(window_, gestures, sync);
     done = true;

@@ -34,6 +34,8 @@ public:
   // Performs real synthesised input from a second thread while this thread runs the message loop.
   void perform(const std::vector<Gesture>& gestures);
   CapturedImage capture() const;
+  // The screen around the editor the last time a gesture's menu was open: the editor and the menu.
+  const CapturedImage& menuCapture() const { return menuCapture_; }
   // Opcode 15, then the window goes.
   void close();
 
@@ -51,4 +53,5 @@ private:
   std::atomic<int32_t> uiPasses_{0};
   // Button presses the editor window has received (its parent is told of each before the window is).
   std::atomic<int32_t> presses_{0};
+  CapturedImage menuCapture_;
 };

@@ -85,7 +85,7 @@ bool anyMenuVisible() {
 
 // Clicks each entry in turn as soon as a menu shows it; Escape closes whatever is left when an entry never
 // appears, so the window's thread is never left inside the menu.
-void chooseFromMenu(const std::vector<std::string>& path) {
+void chooseFromMenu(const std::vector<std::string>& path, const std::function<void()>& menuShown) {
   for (const std::string& text : path) {
     MenuSearch search{&text};
     const DWORD start = GetTickCount();
@@ -96,6 +96,7 @@ void chooseFromMenu(const std::vector<std::string>& path) {
       std::fprintf(stderr, "gatehost: no menu entry '%s'\n", text.c_str());
       break;
     }
+    if (&text == &path.back() && menuShown) menuShown();
     RECT item{};
     auto menu = reinterpret_cast<HMENU>(SendMessageA(search.window, MN_GETHMENU, 0, 0));
     GetMenuItemRect(nullptr, menu, static_cast<UINT>(search.position), &item);
@@ -166,7 +167,7 @@ void performGestures(HWND window, const std::vector<Gesture>& gestures, const Ge
       sendMouseButton(MOUSEEVENTF_RIGHTDOWN);
       sync.awaitPress();
       sendMouseButton(MOUSEEVENTF_RIGHTUP);
-      chooseFromMenu(gesture.menuPath);
+      chooseFromMenu(gesture.menuPath, sync.menuShown);
       settle();
       continue;
     }

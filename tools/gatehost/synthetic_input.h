@@ -34,6 +34,8 @@ struct GestureSync {
   std::function<void()> settle;
   // Answers once the window has begun handling the last button press.
   std::function<void()> awaitPress;
+  // Called while a menu the gestures opened is on screen, before an entry is chosen.
+  std::function<void()> menuShown;
 };
 
 // Performs the gestures on the calling thread, which must not be the window's own (a press blocks the

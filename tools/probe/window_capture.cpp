@@ -1,19 +1,17 @@
 // Window capture: a copy of the window's device into a bitmap of our own, read back as a top-down DIB.
 #include "tools/probe/window_capture.h"
 
-CapturedImage captureClientArea(HWND window) {
-  CapturedImage image;
-  RECT client{};
-  if (GetClientRect(window, &client) == 0) return image;
-  const int32_t width = client.right - client.left;
-  const int32_t height = client.bottom - client.top;
-  if (width <= 0 || height <= 0) return image;
+namespace {
 
+// The area of the window's device (the whole screen's for a null window) from (x, y) on.
+CapturedImage captureDevice(HWND window, int32_t x, int32_t y, int32_t width, int32_t height) {
+  CapturedImage image;
+  if (width <= 0 || height <= 0) return image;
   HDC windowDevice = GetDC(window);
   HDC copyDevice = CreateCompatibleDC(windowDevice);
   HBITMAP copy = CreateCompatibleBitmap(windowDevice, width, height);
   HGDIOBJ before = SelectObject(copyDevice, copy);
-  BitBlt(copyDevice, 0, 0, width, height, windowDevice, 0, 0, SRCCOPY);
+  BitBlt(copyDevice, 0, 0, width, height, windowDevice, x, y, SRCCOPY);
   SelectObject(copyDevice, before);
 
   BITMAPINFO format{};
@@ -48,4 +46,16 @@ CapturedImage captureClientArea(HWND window) {
     }
   }
   return image;
+}
+
+} // namespace
+
+CapturedImage captureClientArea(HWND window) {
+  RECT client{};
+  if (GetClientRect(window, &client) == 0) return CapturedImage{};
+  return captureDevice(window, 0, 0, client.right - client.left, client.bottom - client.top);
+}
+
+CapturedImage captureScreenArea(const RECT& area) {
+  return captureDevice(nullptr, area.left, area.top, area.right - area.left, area.bottom - area.top);
 }

@@ -16,3 +16,5 @@ struct CapturedImage {
 
 // An empty image when the window has no client area or its device cannot be read.
 CapturedImage captureClientArea(HWND window);
+// What the screen shows in the area, other windows (a popup menu, say) included.
+CapturedImage captureScreenArea(const RECT& area);
