@@ -1,5 +1,5 @@
 // A file's version resource, as Explorer's file properties show it: read by `gatehost info`, so a bug
-// report can name the version of the very file that was loaded.
+// report can name the version of the plug-in file it was given.
 #pragma once
 
 #include <string>
