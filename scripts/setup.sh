@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev googletest libbenchmark-dev clang-format
-          g++-mingw-w64-i686 wine wine32:i386 xvfb xdotool python3)
+          g++-mingw-w64-i686 wine wine32:i386 xvfb xdotool python3 libstb-dev)
 
 missing=()
 find_missing() {

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up what is missing, builds both presets and runs every test: natively with AddressSanitizer and
 # UndefinedBehaviorSanitizer, the gate and host tests under ThreadSanitizer, a short fuzz run, then the
-# Windows build under 32-bit Wine in a virtual display (its tests include the validator).
+# Windows build under 32-bit Wine in a virtual display (its tests include the validator and the release
+# archive, built and checked as a musician unpacks it).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh

@@ -1,7 +1,9 @@
-// `gatehost info PLUGIN.dll`: what a host sees of the plug-in — the record, the programs, the parameters.
+// `gatehost info PLUGIN.dll`: the file's version and what a host sees of the plug-in — the record, the
+// programs, the parameters.
 #include <cstdio>
 
 #include "tools/gatehost/commands.h"
+#include "tools/gatehost/file_version.h"
 #include "tools/gatehost/options.h"
 #include "tools/gatehost/plugin_host.h"
 #include "tools/gatehost/report.h"
@@ -45,6 +47,21 @@ std::string flagNames(int32_t flags) {
 }
 
 std::string quoted(const std::string& text) { return "\"" + text + "\""; }
+
+// A field the file does not have shows as "none", so a missing resource is plain to see.
+std::string orNone(const std::string& text) { return text.empty() ? "none" : text; }
+
+void printFileVersion(const std::string& path) {
+  const FileVersion version = readFileVersion(path);
+  std::vector<TableRow> rows = {
+      {"field", "value"},
+      {"fileVersion", orNone(version.fileVersion)},
+      {"productName", orNone(version.productName)},
+      {"productVersion", orNone(version.productVersion)},
+      {"description", orNone(version.description)},
+  };
+  std::printf("File\n%s\n", formatTable(rows).c_str());
+}
 
 void printRecord(const PluginRecord& record) {
   char ratio[32];
@@ -94,6 +111,8 @@ int runInfo(int argc, char** argv) {
   if (!options.unknown({}).empty()) return usageError("unknown option " + options.unknown({})[0], kUsage);
   PluginLibrary library(options.positional()[0]);
   if (!library.loaded()) return usageError(library.error(), kUsage);
+  std::printf("gatehost %s\n\n", STEPGATE_VERSION);
+  printFileVersion(options.positional()[0]);
   PluginHost host(library);
   if (host.record() == nullptr) return refusedRecord();
   printRecord(*host.record());

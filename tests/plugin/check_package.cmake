@@ -1,0 +1,49 @@
+# Checks the release archive as a musician meets it: unpacked on its own it holds exactly the DLL (stripped),
+# gatehost, the guide and the patterns; gatehost names the version and reads it from the DLL's version
+# resource; and the DLL passes the validator.
+foreach(name ARCHIVE VERSION DIR WINE_RUN OBJDUMP)
+  if(NOT DEFINED ${name})
+    message(FATAL_ERROR "check_package.cmake needs -D${name}=...")
+  endif()
+endforeach()
+
+file(REMOVE_RECURSE ${DIR})
+file(MAKE_DIRECTORY ${DIR})
+execute_process(COMMAND ${CMAKE_COMMAND} -E tar xf ${ARCHIVE} WORKING_DIRECTORY ${DIR} RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "cannot unpack ${ARCHIVE}")
+endif()
+set(folder stepgate-${VERSION}-win32)
+file(GLOB_RECURSE files RELATIVE ${DIR} ${DIR}/*)
+list(SORT files)
+set(expected ${folder}/INSTALL.txt ${folder}/gatehost.exe ${folder}/patterns.txt ${folder}/stepgate.dll)
+if(NOT files STREQUAL expected)
+  message(FATAL_ERROR "the archive holds ${files}, expected ${expected}")
+endif()
+set(root ${DIR}/${folder})
+
+execute_process(COMMAND ${OBJDUMP} -t ${root}/stepgate.dll OUTPUT_VARIABLE symbols)
+if(NOT symbols MATCHES "no symbols")
+  message(FATAL_ERROR "the shipped stepgate.dll is not stripped")
+endif()
+
+string(REPLACE "." "\\." version "${VERSION}")
+execute_process(COMMAND ${WINE_RUN} gatehost.exe info stepgate.dll WORKING_DIRECTORY ${root}
+                OUTPUT_VARIABLE info RESULT_VARIABLE status)
+message(STATUS "${info}")
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "gatehost info failed (${status})")
+endif()
+# Lines end in CR LF: the Windows runtime writes standard output in text mode.
+foreach(line "^gatehost ${version}\r?\n" "\nfileVersion +${version}\\.0\r?\n" "\nproductVersion +${version}\r?\n")
+  if(NOT info MATCHES "${line}")
+    message(FATAL_ERROR "gatehost info printed no line matching ${line}")
+  endif()
+endforeach()
+
+execute_process(COMMAND ${WINE_RUN} gatehost.exe validate stepgate.dll WORKING_DIRECTORY ${root}
+                OUTPUT_VARIABLE report RESULT_VARIABLE status)
+message(STATUS "${report}")
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "the shipped stepgate.dll failed validation (${status})")
+endif()
