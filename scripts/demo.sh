@@ -1,17 +1,32 @@
 #!/usr/bin/env bash
 # The main job: sets up, builds the plug-in and gatehost, gates a generated chord in time with bank
 # pattern 3 at 120 BPM inside gatehost under Wine (out/gated.wav, the rhythm per step on screen), and
-# takes a picture of the editor (out/editor.png, copied to docs/editor.png).
+# takes pictures of the editor (out/editor.png, copied to docs/editor.png), of its readout and of its
+# pattern menu (docs/readout.png, docs/pattern-menu.png).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
-cmake --preset win32 >/dev/null
-cmake --build --preset win32 --target stepgate gatehost
-mkdir -p out
-bin=build/win32/bin
-scripts/under-display.sh wine "$bin/gatehost.exe" render "$bin/stepgate.dll" --bank 3 --tempo 120 --bars 2 \
+# Where the kernel cannot run 32-bit Wine, the same sources run as a 64-bit build (see the README).
+build=win32
+wine=wine
+if ! scripts/can-run-32-bit.sh; then
+  build=win64
+  wine=/usr/lib/wine/wine64
+  echo "NOTE: this kernel cannot run 32-bit programs; the demo runs the 64-bit test build." >&2
+fi
+export STEPGATE_BUILD=$build
+cmake --preset $build >/dev/null
+cmake --build --preset $build --target stepgate gatehost
+mkdir -p out docs
+bin=build/$build/bin
+scripts/under-display.sh $wine "$bin/gatehost.exe" render "$bin/stepgate.dll" --bank 3 --tempo 120 --bars 2 \
   --out out/gated.wav
 # The editor as a host shows it with the same pattern; the picture in the README is this one.
-scripts/under-display.sh wine "$bin/gatehost.exe" editor "$bin/stepgate.dll" --bank 3 --screenshot out/editor.png
-mkdir -p docs
-cp out/editor.png docs/editor.png
+scripts/under-display.sh $wine "$bin/gatehost.exe" editor "$bin/stepgate.dll" --bank 3 --screenshot out/editor.png
+# The wheel turned down two notches over step fader 5, the pointer left there: the readout names it.
+scripts/under-display.sh $wine "$bin/gatehost.exe" editor "$bin/stepgate.dll" --bank 3 \
+  --wheel 87,150:-240 --hover 87,150 --screenshot out/readout.png
+# The pattern menu open on its factory patterns, then pattern 5 chosen.
+scripts/under-display.sh $wine "$bin/gatehost.exe" editor "$bin/stepgate.dll" --bank 3 \
+  --menu "200,215:Factory patterns/Pattern 5" --menu-screenshot out/pattern-menu.png
+cp out/editor.png out/readout.png out/pattern-menu.png docs/

@@ -29,6 +29,6 @@ if ! scripts/can-run-32-bit.sh; then
   echo "NOTE: this kernel cannot run 32-bit programs; the Windows tests run as a 64-bit build." >&2
   cmake --preset win64 >/dev/null
   cmake --build --preset win64
-  ctest --preset win32 -R plugin_exports
+  ctest --preset win32 -R "plugin_exports|package_archive"
 fi
 STEPGATE_BUILD=$windows scripts/under-display.sh ctest --preset $windows

@@ -13,7 +13,7 @@ execute_process(COMMAND ${CMAKE_COMMAND} -E tar xf ${ARCHIVE} WORKING_DIRECTORY 
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "cannot unpack ${ARCHIVE}")
 endif()
-set(folder stepgate-${VERSION}-win32)
+get_filename_component(folder ${ARCHIVE} NAME_WLE)
 file(GLOB_RECURSE files RELATIVE ${DIR} ${DIR}/*)
 list(SORT files)
 set(expected ${folder}/INSTALL.txt ${folder}/gatehost.exe ${folder}/patterns.txt ${folder}/stepgate.dll)
