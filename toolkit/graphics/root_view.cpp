@@ -119,8 +119,10 @@ void RootView::pointerMessage(LPARAM position) {
     pointerInside_ = true;
     TRACKMOUSEEVENT leave{sizeof leave, TME_LEAVE, window_, 0};
     TrackMouseEvent(&leave);
-    // The platform sends the wheel to the window with the focus.
-    focusBefore_ = SetFocus(window_);
+    // The platform sends the wheel to the window with the focus. A text field's box inside the editor
+    // keeps it, so typing goes on.
+    const HWND focus = GetFocus();
+    if (focus != window_ && IsChild(window_, focus) == 0) focusBefore_ = SetFocus(window_);
   }
   if (editor_ != nullptr)
     editor_->pointerMoved(

@@ -13,6 +13,7 @@
 #include "tests/toolkit/bitmaps/test_bitmaps.h"
 #include "tests/toolkit/graphics/probe_widgets.h"
 #include "tests/toolkit/support/host_window.h"
+#include "tests/toolkit/support/real_input.h"
 #include "toolkit/graphics/canvas.h"
 #include "toolkit/graphics/editor_window_class.h"
 #include "toolkit/graphics/gui_editor_base.h"
@@ -455,3 +456,16 @@ TEST_F(RootViewTest, TwoHundredOpenCloseCyclesLeaveGdiObjectsAndWindowsWhereThey
 }
 
 } // namespace
+
+TEST_F(RootViewTest, HoldsTheFocusWhileThePointerIsOverItAndGivesItBack) {
+  RootView root(Rect(0, 0, 160, 100), host.handle(), nullptr);
+  ASSERT_NE(root.windowHandle(), nullptr);
+  for (int32_t round = 0; round < 2; ++round) {
+    movePointerTo(host.handle(), Point(190, 140));
+    SetFocus(host.handle());
+    movePointerTo(host.handle(), Point(80, 50));
+    EXPECT_TRUE(handleMessagesUntil([&] { return GetFocus() == root.windowHandle(); })) << round;
+    movePointerTo(host.handle(), Point(190, 140));
+    EXPECT_TRUE(handleMessagesUntil([&] { return GetFocus() == host.handle(); })) << round;
+  }
+}
