@@ -4,6 +4,7 @@
 #include "tools/gatehost/editor_session.h"
 
 #include <chrono>
+#include <cstring>
 #include <thread>
 
 namespace {
@@ -12,7 +13,19 @@ const char kWindowClass[] = "GatehostEditorHost";
 constexpr UINT_PTR kIdleTimer = 1;
 constexpr int32_t kWindowOrigin = 20;
 constexpr auto kSettleLimit = std::chrono::milliseconds(500);
-constexpr LONG kMenuRoom = 240;
+// A margin around the editor and its open menus in the picture of them.
+constexpr LONG kMenuMargin = 8;
+
+// Grows the area to hold every visible popup menu window.
+BOOL CALLBACK addMenuWindow(HWND window, LPARAM area) {
+  char className[16] = "";
+  GetClassNameA(window, className, sizeof className);
+  if (std::strcmp(className, "#32768") != 0 || IsWindowVisible(window) == 0) return TRUE;
+  RECT menu{};
+  GetWindowRect(window, &menu);
+  UnionRect(reinterpret_cast<RECT*>(area), reinterpret_cast<RECT*>(area), &menu);
+  return TRUE;
+}
 
 void registerHostClass() {
   static bool registered = false;
@@ -121,11 +134,10 @@ void EditorSession::perform(const std::vector<Gesture>& gestures) {
       pressesBefore = presses_.load();
     };
     sync.menuShown = [this] {
-      // Room below and right of the editor for the menu and its submenu.
       RECT area{};
       GetWindowRect(window_, &area);
-      area.right += kMenuRoom;
-      area.bottom += kMenuRoom;
+      EnumWindows(addMenuWindow, reinterpret_cast<LPARAM>(&area));
+      InflateRect(&area, kMenuMargin, kMenuMargin);
       menuCapture_ = captureScreenArea(area);
     };
     performGestures(window_, gestures, sync);
