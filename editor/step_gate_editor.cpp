@@ -4,9 +4,6 @@
 
 #include <windows.h>
 
-#include <cstdio>
-#include <cstring>
-
 #include "editor/pattern_menu.h"
 #include "editor/readout_label.h"
 #include "gate/gate_parameter.h"
@@ -14,9 +11,7 @@
 #include "resources/resource_ids.h"
 #include "toolkit/controls/fader.h"
 #include "toolkit/controls/toggle_button.h"
-#include "toolkit/graphics/clipboard.h"
 #include "toolkit/graphics/pixmap.h"
-#include "toolkit/graphics/resource_bytes.h"
 #include "toolkit/graphics/root_view.h"
 #include "toolkit/graphics/tick_source.h"
 
@@ -37,13 +32,6 @@ constexpr float kBarWidthReset = 1.0f;
 constexpr int32_t kMaskBits = 32;
 // Over the hints line of the background, below the faders' labels.
 const Rect kReadoutStrip{11, 210, 375, 232};
-
-std::string trimmed(const char* text) {
-  std::string result = text;
-  result.erase(0, result.find_first_not_of(' '));
-  result.erase(result.find_last_not_of(' ') + 1);
-  return result;
-}
 
 void loadOnce(PixmapRef& pixmap, int32_t id) {
   if (pixmap == nullptr) pixmap = PixmapRef::adopt(new Pixmap(id));
@@ -153,59 +141,6 @@ ValueWidget* StepGateEditor::controlOf(int32_t index) const {
   return nullptr;
 }
 
-Pattern StepGateEditor::livePattern() const {
-  Pattern pattern{};
-  for (int32_t index = 0; index < GateParameterCount; ++index) pattern[index] = gate_->readParameter(index);
-  return pattern;
-}
-
-void StepGateEditor::applyPattern(const Pattern& pattern) {
-  for (int32_t index = 0; index < GateParameterCount; ++index)
-    if (gate_->readParameter(index) != pattern[index]) gate_->writeParameterAndNotify(index, pattern[index]);
-  followChangedParameters();
-  if (rootView != nullptr) rootView->redrawWidget(nullptr);
-}
-
-void StepGateEditor::runPatternCommand(int32_t command) {
-  const Pattern live = livePattern();
-  HWND window = rootView != nullptr ? rootView->windowHandle() : nullptr;
-  switch (command) {
-  case CopyPattern:
-    putClipboardText(window, patternText(live));
-    return;
-  case PastePattern: {
-    Pattern pasted = live;
-    if (parsePatternText(clipboardText(window), pasted, pasteRefusal_))
-      applyPattern(pasted);
-    else
-      showReadout("Paste refused: " + pasteRefusal_);
-    return;
-  }
-  case RotateLeft:
-    return applyPattern(rotated(live, -1));
-  case RotateRight:
-    return applyPattern(rotated(live, 1));
-  case InvertLevels:
-    return applyPattern(invertedLevels(live));
-  case RandomizeLevels:
-    return applyPattern(randomLevels(live, random_));
-  case RandomizeSwitches:
-    return applyPattern(randomSwitches(live, random_));
-  case ClearLevels:
-    return applyPattern(clearedLevels(live));
-  case ResetPattern:
-    return applyPattern(initPattern());
-  default:
-    break;
-  }
-  const int32_t factory = command - FirstFactoryPattern;
-  const std::vector<uint8_t> bank = resourceBytes("BANK", RESOURCE_BANK);
-  if (factory < 0 || factory >= kProgramCount || bank.size() < (factory + 1) * sizeof(ProgramRecord)) return;
-  ProgramRecord record;
-  std::memcpy(&record, bank.data() + factory * sizeof(ProgramRecord), sizeof record);
-  applyPattern(patternOf(record));
-}
-
 void StepGateEditor::parameterChanged(int32_t index, float) {
   if (index < 0 || index >= GateParameterCount) return;
   // Release: the window's thread that takes the bit also sees the value stored before it.
@@ -223,44 +158,4 @@ void StepGateEditor::controlEdited(Canvas* canvas, ValueWidget* control) {
     showReadout(readoutText(tag));
   }
   requestUpdate();
-}
-
-std::string StepGateEditor::readoutText(int32_t index) const {
-  char name[16];
-  if (index >= FirstStepLevel && index < FirstStepSwitch)
-    std::snprintf(name, sizeof name, "Step %d", index - FirstStepLevel + 1);
-  else if (index >= FirstStepSwitch && index < InterpolParameter)
-    std::snprintf(name, sizeof name, "Switch %d", index - FirstStepSwitch + 1);
-  else
-    std::snprintf(name, sizeof name, "%s", index == InterpolParameter ? "Smooth" : "Shift");
-  // The dispatcher's texts are 8 characters, padded with blanks; a few more for safety.
-  char value[32] = "";
-  char unit[32] = "";
-  gate_->fetchParameterValueText(index, value);
-  gate_->fetchParameterUnit(index, unit);
-  std::string text = std::string(name) + "  " + trimmed(value);
-  if (!trimmed(unit).empty()) text += " " + trimmed(unit);
-  return text;
-}
-
-std::string StepGateEditor::readout() const { return readout_ != nullptr ? readout_->text() : std::string(); }
-
-void StepGateEditor::showReadout(const std::string& text) {
-  if (readout_ != nullptr) readout_->show(text);
-}
-
-void StepGateEditor::pointerMoved(Point point) {
-  int32_t over = -1;
-  for (int32_t index = 0; index < GateParameterCount && over < 0; ++index) {
-    const ValueWidget* control = controlOf(index);
-    if (control != nullptr && point.liesIn(control->size())) over = index;
-  }
-  if (over == hovered_) return;
-  hovered_ = over;
-  showReadout(over >= 0 ? readoutText(over) : std::string());
-}
-
-void StepGateEditor::pointerLeft() {
-  hovered_ = -1;
-  showReadout(std::string());
 }
