@@ -120,6 +120,41 @@ TEST(EditorTeardown, DestroyingTheEffectWithItsEditorOpenLeavesNothingBehind) {
   }
 }
 
+TEST(EditorTeardown, CarelessOrdersOfClosingLeaveNothingBehind) {
+  PluginLibrary library(kPlugin);
+  ASSERT_TRUE(library.loaded()) << library.error();
+  enum class Order { HostWindowFirst, ClosedTwice, ClosedWithoutOpening, OpenedTwice };
+  {
+    // What the platform creates once is not counted; a window replaced while open makes it keep two more
+    // objects for good.
+    HostWindow window(386, 240);
+    PluginHost host(library);
+    ASSERT_TRUE(openEditor(host, window.handle()));
+    ASSERT_TRUE(openEditor(host, window.handle()));
+    host.dispatch(Opcode::EditorClose);
+  }
+  handlePendingMessages();
+  const int32_t gdi = liveGdiObjects(), windows = liveWindows();
+  for (Order order :
+       {Order::HostWindowFirst, Order::ClosedTwice, Order::ClosedWithoutOpening, Order::OpenedTwice}) {
+    const int32_t name = static_cast<int32_t>(order);
+    {
+      HostWindow window(386, 240);
+      PluginHost host(library);
+      const int32_t opens = order == Order::ClosedWithoutOpening ? 0 : order == Order::OpenedTwice ? 2 : 1;
+      for (int32_t open = 0; open < opens; ++open) ASSERT_TRUE(openEditor(host, window.handle())) << name;
+      if (order == Order::HostWindowFirst) window.destroy();
+      host.dispatch(Opcode::EditorClose);
+      if (order == Order::ClosedTwice) host.dispatch(Opcode::EditorClose);
+      host.close();
+    }
+    handlePendingMessages();
+    EXPECT_EQ(liveWindows(), windows) << name;
+    EXPECT_EQ(liveGdiObjects(), gdi) << name;
+    EXPECT_FALSE(editorClassRegistered()) << name;
+  }
+}
+
 TEST(EditorTeardown, WritesFromAnotherThreadDoNotWaitWhileTheEditorWindowComesAndGoes) {
   PluginLibrary library(kPlugin);
   ASSERT_TRUE(library.loaded()) << library.error();
