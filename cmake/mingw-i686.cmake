@@ -1,13 +1,4 @@
-# Cross-compiling for 32-bit Windows with MinGW-w64 (posix thread model, for std::thread).
-set(CMAKE_SYSTEM_NAME Windows)
+# Cross-compiling for 32-bit Windows with MinGW-w64: the shipped plug-in.
+set(STEPGATE_MINGW_TARGET i686-w64-mingw32)
 set(CMAKE_SYSTEM_PROCESSOR x86)
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_AR i686-w64-mingw32-ar)
-set(CMAKE_RANLIB i686-w64-mingw32-ranlib)
-set(CMAKE_OBJDUMP i686-w64-mingw32-objdump)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)

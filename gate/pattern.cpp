@@ -54,8 +54,7 @@ bool expect(const char*& at, const char* literal) {
 
 Pattern patternOf(const ProgramRecord& record) {
   Pattern pattern{};
-  ProgramRecord copy = record;
-  for (int32_t index = 0; index < GateParameterCount; ++index) pattern[index] = *copy.slotOf(index);
+  for (int32_t index = 0; index < GateParameterCount; ++index) pattern[index] = *record.slotOf(index);
   return pattern;
 }
 

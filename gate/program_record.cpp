@@ -18,6 +18,10 @@ void ProgramRecord::reset() {
 }
 
 float* ProgramRecord::slotOf(int32_t index) {
+  return const_cast<float*>(static_cast<const ProgramRecord*>(this)->slotOf(index));
+}
+
+const float* ProgramRecord::slotOf(int32_t index) const {
   if (index >= FirstStepLevel && index < FirstStepSwitch) return &stepLevels[index - FirstStepLevel];
   if (index >= FirstStepSwitch && index < InterpolParameter) return &stepSwitches[index - FirstStepSwitch];
   if (index == InterpolParameter) return &interpol;

@@ -20,6 +20,7 @@ struct ProgramRecord {
   void reset();
   // The field that holds parameter `index`, or null for a number outside 0 to 33.
   float* slotOf(int32_t index);
+  const float* slotOf(int32_t index) const;
   // Copies at most 23 characters and zero-fills the rest, so a long name never leaves its field.
   void rename(const char* text);
 };

@@ -28,12 +28,18 @@ if(NOT symbols MATCHES "no symbols")
 endif()
 
 string(REPLACE "." "\\." version "${VERSION}")
-execute_process(COMMAND ${WINE_RUN} gatehost.exe info stepgate.dll WORKING_DIRECTORY ${root}
-                OUTPUT_VARIABLE info RESULT_VARIABLE status)
-message(STATUS "${info}")
-if(NOT status EQUAL 0)
-  message(FATAL_ERROR "gatehost info failed (${status})")
-endif()
+# Runs the unpacked gatehost on the unpacked DLL; its output lands in `output`, a failure stops the check.
+function(run_gatehost command output)
+  execute_process(COMMAND ${WINE_RUN} gatehost.exe ${command} stepgate.dll WORKING_DIRECTORY ${root}
+                  OUTPUT_VARIABLE printed RESULT_VARIABLE status)
+  message(STATUS "${printed}")
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "gatehost ${command} failed on the shipped stepgate.dll (${status})")
+  endif()
+  set(${output} "${printed}" PARENT_SCOPE)
+endfunction()
+
+run_gatehost(info info)
 # Lines end in CR LF: the Windows runtime writes standard output in text mode.
 foreach(line "^gatehost ${version}\r?\n" "\nfileVersion +${version}\\.0\r?\n" "\nproductVersion +${version}\r?\n")
   if(NOT info MATCHES "${line}")
@@ -41,9 +47,4 @@ foreach(line "^gatehost ${version}\r?\n" "\nfileVersion +${version}\\.0\r?\n" "\
   endif()
 endforeach()
 
-execute_process(COMMAND ${WINE_RUN} gatehost.exe validate stepgate.dll WORKING_DIRECTORY ${root}
-                OUTPUT_VARIABLE report RESULT_VARIABLE status)
-message(STATUS "${report}")
-if(NOT status EQUAL 0)
-  message(FATAL_ERROR "the shipped stepgate.dll failed validation (${status})")
-endif()
+run_gatehost(validate report)

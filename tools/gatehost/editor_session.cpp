@@ -4,8 +4,9 @@
 #include "tools/gatehost/editor_session.h"
 
 #include <chrono>
-#include <cstring>
 #include <thread>
+
+#include "tools/probe/popup_menus.h"
 
 namespace {
 
@@ -18,9 +19,7 @@ constexpr LONG kMenuMargin = 8;
 
 // Grows the area to hold every visible popup menu window.
 BOOL CALLBACK addMenuWindow(HWND window, LPARAM area) {
-  char className[16] = "";
-  GetClassNameA(window, className, sizeof className);
-  if (std::strcmp(className, "#32768") != 0 || IsWindowVisible(window) == 0) return TRUE;
+  if (!isVisiblePopupMenu(window)) return TRUE;
   RECT menu{};
   GetWindowRect(window, &menu);
   UnionRect(reinterpret_cast<RECT*>(area), reinterpret_cast<RECT*>(area), &menu);

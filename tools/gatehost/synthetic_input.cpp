@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string>
 
+#include "tools/probe/popup_menus.h"
 #include "tools/probe/synthesised_input.h"
 
 namespace {
@@ -52,6 +53,7 @@ void moveTo(HWND window, POINT client, const std::function<void()>& settle) {
 }
 
 constexpr DWORD kMenuWaitLimit = 5000;
+constexpr DWORD kEscapeInterval = 50;
 
 struct MenuSearch {
   const std::string* text;
@@ -62,9 +64,7 @@ struct MenuSearch {
 // A visible popup menu window holding an entry of that text.
 BOOL CALLBACK findMenuEntry(HWND window, LPARAM parameter) {
   auto* search = reinterpret_cast<MenuSearch*>(parameter);
-  char className[16] = "";
-  GetClassNameA(window, className, sizeof className);
-  if (std::string(className) != "#32768" || IsWindowVisible(window) == 0) return TRUE;
+  if (!isVisiblePopupMenu(window)) return TRUE;
   auto menu = reinterpret_cast<HMENU>(SendMessageA(window, MN_GETHMENU, 0, 0));
   for (int32_t i = 0; i < GetMenuItemCount(menu); ++i) {
     char entry[128] = "";
@@ -76,11 +76,6 @@ BOOL CALLBACK findMenuEntry(HWND window, LPARAM parameter) {
     }
   }
   return TRUE;
-}
-
-bool anyMenuVisible() {
-  HWND menu = FindWindowA("#32768", nullptr);
-  return menu != nullptr && IsWindowVisible(menu) != 0;
 }
 
 // Clicks each entry in turn as soon as a menu shows it; Escape closes whatever is left when an entry never
@@ -105,13 +100,11 @@ void chooseFromMenu(const std::vector<std::string>& path, const std::function<vo
     sendMouseButton(MOUSEEVENTF_LEFTDOWN);
     sendMouseButton(MOUSEEVENTF_LEFTUP);
   }
-  const DWORD chosen = GetTickCount();
-  while (anyMenuVisible() && GetTickCount() - chosen < kMenuWaitLimit) Sleep(5);
+  if (waitForPopupMenuClosed(kMenuWaitLimit)) return;
   const DWORD start = GetTickCount();
-  while (anyMenuVisible() && GetTickCount() - start < kMenuWaitLimit) {
+  while (!waitForPopupMenuClosed(kEscapeInterval) && GetTickCount() - start < kMenuWaitLimit) {
     sendKey(VK_ESCAPE, true);
     sendKey(VK_ESCAPE, false);
-    Sleep(50);
   }
 }
 

@@ -6,17 +6,8 @@
 
 namespace {
 
-// The class of the platform's popup menu windows.
-const char kPopupMenuClass[] = "#32768";
 // How long a waiting thread gives the other one between two looks.
 constexpr DWORD kPollInterval = 5;
-
-bool popupMenuVisible(HWND* found) {
-  HWND menu = FindWindowA(kPopupMenuClass, nullptr);
-  if (menu == nullptr || IsWindowVisible(menu) == 0) return false;
-  if (found != nullptr) *found = menu;
-  return true;
-}
 
 } // namespace
 
@@ -60,23 +51,4 @@ bool handleMessagesUntil(const std::function<bool()>& condition, uint32_t timeou
     MsgWaitForMultipleObjects(0, nullptr, FALSE, remaining < kPollInterval ? remaining : kPollInterval,
                               QS_ALLINPUT);
   }
-}
-
-HWND waitForPopupMenu(uint32_t timeoutMilliseconds) {
-  const DWORD start = GetTickCount();
-  HWND menu = nullptr;
-  while (!popupMenuVisible(&menu)) {
-    if (GetTickCount() - start >= timeoutMilliseconds) return nullptr;
-    Sleep(kPollInterval);
-  }
-  return menu;
-}
-
-bool waitForPopupMenuClosed(uint32_t timeoutMilliseconds) {
-  const DWORD start = GetTickCount();
-  while (popupMenuVisible(nullptr)) {
-    if (GetTickCount() - start >= timeoutMilliseconds) return false;
-    Sleep(kPollInterval);
-  }
-  return true;
 }

@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "toolkit/graphics/point.h"
+#include "tools/probe/popup_menus.h"
 #include "tools/probe/synthesised_input.h"
 
 // Moves the pointer to a point of the window's client area.
@@ -23,9 +24,3 @@ void typeText(const char* text);
 
 // Handles this thread's messages until the condition holds; false when it still fails after the timeout.
 bool handleMessagesUntil(const std::function<bool()>& condition, uint32_t timeoutMilliseconds = 5000);
-
-// From a second thread while the first runs a popup menu: the menu's window once it is visible, or
-// null after the timeout.
-HWND waitForPopupMenu(uint32_t timeoutMilliseconds = 5000);
-// From a second thread: waits until no popup menu is visible; false after the timeout.
-bool waitForPopupMenuClosed(uint32_t timeoutMilliseconds = 5000);
