@@ -7,8 +7,8 @@ set -euo pipefail
 here="$(dirname "$0")"
 
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev googletest libbenchmark-dev clang-format
-          g++-mingw-w64-i686 g++-mingw-w64-x86-64-posix wine64 xvfb xdotool python3 libstb-dev)
-packages32=(wine wine32:i386)
+          g++-mingw-w64-i686 g++-mingw-w64-x86-64-posix wine wine64 xvfb xdotool python3 libstb-dev)
+packages32=(wine32:i386)
 
 missing=()
 find_missing() {
