@@ -1,12 +1,11 @@
 // The readout is drawn like the curve display above it: green text on the display's dark green.
 #include "editor/readout_label.h"
 
+#include "editor/display_colors.h"
 #include "toolkit/graphics/pixmap.h"
 
 namespace {
 
-const Color kDisplayColor{7, 41, 25, 0};
-const Color kTextColor{84, 232, 128, 0};
 constexpr int32_t kTextFont = 3;
 
 } // namespace
@@ -15,14 +14,17 @@ ReadoutLabel::ReadoutLabel(const Rect& size, Pixmap* backdrop)
     : ValueLabel(size, nullptr, 0), backdrop_(backdrop) {
   changeFillColor(kDisplayColor);
   changeEdgeColor(kDisplayColor);
-  changeTextColor(kTextColor);
+  changeTextColor(kReadoutTextColor);
   changeFont(kTextFont);
   changeAlignment(alignLeft);
 }
 
 void ReadoutLabel::paint(Canvas* canvas) {
   if (text_.empty()) {
-    if (backdrop_ != nullptr) backdrop_->drawOpaque(canvas, size_, Point(size_.left, size_.top));
+    // The text's outline takes the column right of the label and the row below it too: the hints give
+    // those back as well, so nothing of the text stays behind.
+    const Rect painted(size_.left, size_.top, size_.right + 1, size_.bottom + 1);
+    if (backdrop_ != nullptr) backdrop_->drawOpaque(canvas, painted, Point(size_.left, size_.top));
     shownValue_ = value_;
     return;
   }

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "editor/gain_curve_view.h"
 #include "editor/pattern_menu.h"
 #include "editor/readout_label.h"
 #include "gate/gate_parameter.h"
@@ -13,7 +14,6 @@
 #include "toolkit/controls/toggle_button.h"
 #include "toolkit/graphics/pixmap.h"
 #include "toolkit/graphics/root_view.h"
-#include "toolkit/graphics/tick_source.h"
 
 const Rect StepGateEditor::kCurveStrip{11, 7, 309, 72};
 
@@ -41,7 +41,7 @@ void loadOnce(PixmapRef& pixmap, int32_t id) {
 
 StepGateEditor::StepGateEditor(StepGate* gate)
     : GuiEditorBase(gate), gate_(gate), background_(PixmapRef::adopt(new Pixmap(RESOURCE_BACKGROUND))),
-      random_(currentTicks()) {
+      gestures_(*gate), readout_(*gate), patterns_(*gate) {
   editorRect = {0, 0, static_cast<int16_t>(background_->height()),
                 static_cast<int16_t>(background_->width())};
 }
@@ -65,9 +65,12 @@ int32_t StepGateEditor::openIn(void* parentWindow) {
   rootView = new RootView(Rect(0, 0, background_->width(), background_->height()),
                           static_cast<HWND>(parentWindow), this);
   rootView->setBackdrop(background_);
-  // The readout takes no presses: the menu area above it receives the presses the controls leave.
-  readout_ = new ReadoutLabel(kReadoutStrip, background_);
-  rootView->addWidget(readout_);
+  // The readout and the curve take no presses: the menu area above them receives the presses the controls
+  // leave.
+  auto* readoutLabel = new ReadoutLabel(kReadoutStrip, background_);
+  rootView->addWidget(readoutLabel);
+  readout_.attach(readoutLabel);
+  rootView->addWidget(new GainCurveView(kCurveStrip, gate_->live()));
   rootView->addWidget(new PatternMenuArea(Rect(0, 0, background_->width(), background_->height()), this));
 
   const int32_t pitch = track_->width() + kColumnGap;
@@ -95,7 +98,6 @@ int32_t StepGateEditor::openIn(void* parentWindow) {
   barWidthFader_ = addFader(faderRect, BarWidthParameter);
   barWidthFader_->setResetValue(kBarWidthReset);
   rootView->addWidget(barWidthFader_);
-  hovered_ = -1;
 
   requestUpdate();
   return 1;
@@ -106,8 +108,7 @@ void StepGateEditor::closeEditor() {
   rootView = nullptr;
   for (ValueWidget*& control : stepControls_) control = nullptr;
   interpolFader_ = barWidthFader_ = nullptr;
-  readout_ = nullptr;
-  hovered_ = -1;
+  readout_.attach(nullptr);
   track_.reset();
   handle_.reset();
   button_.reset();
@@ -115,10 +116,8 @@ void StepGateEditor::closeEditor() {
 
 void StepGateEditor::applyUpdate() {
   followChangedParameters();
-  // Automation may have moved the control under the pointer.
-  if (hovered_ >= 0) showReadout(readoutText(hovered_));
-  gate_->buildGainTable();
-  drawCurve();
+  // Automation may have moved the control under the pointer. The curve follows in the idle's refresh.
+  readout_.refresh();
 }
 
 void StepGateEditor::followChangedParameters() {
@@ -152,10 +151,37 @@ void StepGateEditor::parameterChanged(int32_t index, float) {
 void StepGateEditor::controlEdited(Canvas* canvas, ValueWidget* control) {
   const int32_t tag = control->tag();
   if (tag >= FirstStepLevel && tag <= BarWidthParameter) {
-    gate_->writeParameterAndNotify(tag, control->value());
+    gestures_.edit(tag, control->value());
     control->refreshIfChanged(canvas);
     // A drag keeps the pointer's messages away: the readout follows the edit instead.
-    showReadout(readoutText(tag));
+    readout_.edited(tag);
   }
   requestUpdate();
+}
+
+void StepGateEditor::pointerMoved(Point point) {
+  int32_t over = -1;
+  for (int32_t index = 0; index < GateParameterCount && over < 0; ++index) {
+    const ValueWidget* control = controlOf(index);
+    if (control != nullptr && point.liesIn(control->size())) over = index;
+  }
+  readout_.hover(over);
+}
+
+void StepGateEditor::pointerLeft() { readout_.hover(-1); }
+
+void StepGateEditor::runPatternCommand(int32_t command) {
+  const std::optional<Pattern> pattern =
+      patterns_.run(command, rootView != nullptr ? rootView->windowHandle() : nullptr);
+  if (pattern.has_value())
+    applyPattern(*pattern);
+  else if (command == PastePattern)
+    readout_.showMessage("Paste refused: " + patterns_.pasteRefusal());
+}
+
+void StepGateEditor::applyPattern(const Pattern& pattern) {
+  for (int32_t index = 0; index < GateParameterCount; ++index)
+    if (gate_->readParameter(index) != pattern[index]) gestures_.edit(index, pattern[index]);
+  followChangedParameters();
+  if (rootView != nullptr) rootView->redrawWidget(nullptr);
 }

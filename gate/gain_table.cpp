@@ -33,6 +33,14 @@ void layOutSteps(GainTable& table, const StepPattern& pattern) {
   std::swap(table[0], table[kBarPoints - 1]);
 }
 
+void buildGainTable(GainTable& table, const StepPattern& pattern) {
+  table.fill(0.0f);
+  layOutSteps(table, pattern);
+  if (patternShift(pattern.barWidth) == 0) table[kBarPoints] = table[0];
+  smoothGainTable(table, smoothingPasses(pattern.interpol));
+  flushInaudibleGains(table);
+}
+
 void smoothGainTable(GainTable& table, int32_t passes) {
   for (int32_t pass = 0; pass < passes; ++pass) {
     // Entry j - 1 already holds this pass's value, entry j + 1 still the previous one; entry 1024 is

@@ -33,3 +33,17 @@ void ProgramRecord::rename(const char* text) {
   std::memset(name, 0, sizeof name);
   std::strncpy(name, text, sizeof name - 1);
 }
+
+// In place, with the compiler's atomic built-ins (the same instructions as a plain 32-bit store and load
+// here), so the record keeps the layout files and the bank resource share.
+void storeSlot(ProgramRecord& record, int32_t index, float value) {
+  if (float* slot = record.slotOf(index)) __atomic_store(slot, &value, __ATOMIC_RELAXED);
+}
+
+float loadSlot(const ProgramRecord& record, int32_t index) {
+  float value = 0.0f;
+  if (const float* slot = record.slotOf(index)) __atomic_load(slot, &value, __ATOMIC_RELAXED);
+  return value;
+}
+
+static_assert(__atomic_always_lock_free(sizeof(float), nullptr));

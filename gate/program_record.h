@@ -25,6 +25,11 @@ struct ProgramRecord {
   void rename(const char* text);
 };
 
+// A value of a record that two threads may write at once (host automation and the editor), stored and
+// loaded in place as an atomic. Nothing, and 0, for a number outside 0 to 33.
+void storeSlot(ProgramRecord& record, int32_t index, float value);
+float loadSlot(const ProgramRecord& record, int32_t index);
+
 static_assert(sizeof(ProgramRecord) == 160);
 static_assert(offsetof(ProgramRecord, stepSwitches) == 64);
 static_assert(offsetof(ProgramRecord, barWidth) == 128);

@@ -19,10 +19,8 @@ constexpr int32_t kGatePluginId = fourCharacterCode("Ktvo");
 } // namespace
 
 StepGate::StepGate(HostCallback callback)
-    : PluginEffectExt(callback, kProgramCount, GateParameterCount), barWidth_(0.0f), interpol_(0.0f),
-      peakLevel_(0.0f) {
+    : PluginEffectExt(callback, kProgramCount, GateParameterCount), peakLevel_(0.0f) {
   for (ProgramRecord& record : programs_) record.reset();
-  for (std::atomic<float>& value : stepValues_) value.store(0.0f, std::memory_order_relaxed);
   selectProgram(0);
   assignInputCount(2);
   assignOutputCount(2);
@@ -47,9 +45,16 @@ void StepGate::selectProgram(int32_t program) {
   // Through the table of virtual operations, so an effect with an editor moves its controls; each value
   // goes back into the record it came from.
   ProgramRecord& record = programs_[program];
-  for (int32_t index = 0; index < GateParameterCount; ++index) writeParameter(index, *record.slotOf(index));
+  for (int32_t index = 0; index < GateParameterCount; ++index) writeParameter(index, loadSlot(record, index));
   if (editor() != nullptr) editor()->requestUpdate();
-  buildGainTable();
+}
+
+ProgramRecord StepGate::program(int32_t number) const {
+  ProgramRecord copy{};
+  std::memcpy(copy.name, programs_[number].name, sizeof copy.name);
+  for (int32_t index = 0; index < GateParameterCount; ++index)
+    *copy.slotOf(index) = loadSlot(programs_[number], index);
+  return copy;
 }
 
 void StepGate::renameProgram(char* text) {
@@ -66,25 +71,12 @@ void StepGate::fetchProgramName(char* text) {
 }
 
 void StepGate::writeParameter(int32_t index, float value) {
-  if (float* slot = currentRecord().slotOf(index)) {
-    *slot = value;
-    if (index < InterpolParameter)
-      stepValues_[index].store(value, std::memory_order_relaxed);
-    else if (index == InterpolParameter)
-      interpol_.store(value, std::memory_order_relaxed);
-    else
-      barWidth_.store(value, std::memory_order_relaxed);
-  }
+  storeSlot(currentRecord(), index, value);
+  live_.write(index, value);
   if (editor() != nullptr) editor()->requestUpdate();
 }
 
-float StepGate::readParameter(int32_t index) {
-  if (index >= FirstStepLevel && index < InterpolParameter)
-    return stepValues_[index].load(std::memory_order_relaxed);
-  if (index == InterpolParameter) return interpol_.load(std::memory_order_relaxed);
-  if (index == BarWidthParameter) return barWidth_.load(std::memory_order_relaxed);
-  return 0.0f;
-}
+float StepGate::readParameter(int32_t index) { return live_.read(index); }
 
 void StepGate::fetchParameterName(int32_t index, char* text) {
   if (text == nullptr) return;
@@ -108,16 +100,4 @@ void StepGate::fetchParameterValueText(int32_t index, char* text) {
     floatToText(readParameter(index), text);
   else if (index == BarWidthParameter)
     decibelsToText(readParameter(index), text);
-}
-
-void StepGate::buildGainTable() {
-  StepPattern pattern;
-  for (int32_t step = 0; step < kStepCount; ++step) {
-    // A host may write anything; the table holds only gains the audio can multiply by safely.
-    pattern.levels[step] = playableGain(stepValues_[FirstStepLevel + step].load(std::memory_order_relaxed));
-    pattern.switches[step] = stepValues_[FirstStepSwitch + step].load(std::memory_order_relaxed);
-  }
-  pattern.barWidth = barWidth_.load(std::memory_order_relaxed);
-  pattern.interpol = interpol_.load(std::memory_order_relaxed);
-  gainTable_.rebuild(pattern);
 }

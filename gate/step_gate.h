@@ -8,8 +8,8 @@
 
 #include "gate/delay_line.h"
 #include "gate/gain_table.h"
+#include "gate/live_parameters.h"
 #include "gate/program_record.h"
-#include "gate/published_gain_table.h"
 #include "host/plugin_effect_ext.h"
 
 // Where the programs are written when an effect is destroyed.
@@ -35,23 +35,24 @@ public:
   float meterLevel() override;
   void deactivate() override;
 
-  // Rebuilds the gain table from the live parameter values and hands it to the audio thread.
-  void buildGainTable();
-  // The newest gain table, as the editor draws it.
-  void copyGainTable(GainTable& out) const { gainTable_.copyNewest(out); }
-  const ProgramRecord& program(int32_t number) const { return programs_[number]; }
+  // The values the gate plays; the editor's curve follows them as the audio does.
+  const LiveParameters& live() const { return live_; }
+  // The table the gate plays for the values written so far.
+  void copyGainTable(GainTable& out) const { buildGainTable(out, live_.pattern()); }
+  // A copy of a stored program, taken value by value while its values may be written.
+  ProgramRecord program(int32_t number) const;
 
 private:
   void dumpPrograms() const;
   ProgramRecord& currentRecord() { return programs_[currentProgram()]; }
 
-  PublishedGainTable gainTable_;
+  // The stored programs. Their values are written by the host's automation and the editor at once, so
+  // every value is stored and loaded as an atomic; names change only through the dispatcher.
   std::array<ProgramRecord, kProgramCount> programs_;
-  // Live parameter values, written by the host's and the editor's threads and read by the audio thread.
-  std::array<std::atomic<float>, 2 * kStepCount> stepValues_;
+  LiveParameters live_;
+  // Audio thread only: the table it plays, rebuilt at the start of a block that follows a write.
+  FollowedGainTable playing_;
   DelayLine delayLine_;
-  std::atomic<float> barWidth_;
-  std::atomic<float> interpol_;
   std::atomic<float> peakLevel_;
 
   static_assert(std::atomic<float>::is_always_lock_free);

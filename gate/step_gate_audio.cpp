@@ -1,5 +1,5 @@
 // StepGate's audio entries: the tempo-synchronised gate, the delay line and the meter. Both entries
-// run on the host's audio thread: no allocation, no lock, one host request per gated block.
+// run on the host's audio thread: no allocation, no lock, no wait, one host request per gated block.
 #include "gate/step_gate.h"
 
 #include <cstring>
@@ -38,7 +38,9 @@ void StepGate::processOverwriting(float** inputs, float** outputs, int32_t frame
     return;
   }
 
-  const GainTable& table = gainTable_.acquire();
+  // Rebuilt here, at most once per block, when parameters were written since the last block: every block
+  // plays exactly what was written before it began, whichever thread wrote it and whenever a window idles.
+  const GainTable& table = playing_.follow(live_);
   TableWalk walk(phase.start, phase.increment);
   // The runs are counted ahead in a batch: their short chain of integer steps then overlaps the
   // multiplications instead of waiting between them.
@@ -61,8 +63,8 @@ void StepGate::processAccumulating(float** inputs, float** outputs, int32_t fram
   float* out1 = outputs[1];
   if (left == nullptr || out0 == nullptr || out1 == nullptr) return;
 
-  const float peak = delayLine_.accumulate(left, out0, out1, frames,
-                                           playableGain(barWidth_.load(std::memory_order_relaxed)));
+  const float peak =
+      delayLine_.accumulate(left, out0, out1, frames, playableGain(live_.read(BarWidthParameter)));
   // Raise, never lower: the meter may have read and reset the peak meanwhile.
   float current = peakLevel_.load(std::memory_order_relaxed);
   while (peak > current && !peakLevel_.compare_exchange_weak(current, peak, std::memory_order_relaxed)) {}

@@ -101,6 +101,9 @@ enum class HostRequest : int32_t {
   CloseWindow = 40,
   Directory = 41,
   Redisplay = 42,
+  // Around the changes (request 0) of one gesture in the editor, with the parameter as the index.
+  BeginEdit = 43,
+  EndEdit = 44,
 };
 
 // The dispatcher's answer to opcode 22.

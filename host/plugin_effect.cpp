@@ -34,7 +34,6 @@ int32_t meterAnswer(float level) {
 PluginEffect::PluginEffect(HostCallback callback, int32_t programCount, int32_t parameterCount)
     : callback_(callback), programCount_(programCount), parameterCount_(parameterCount) {
   editor_ = nullptr;
-  currentProgram_ = 0;
   std::memset(&record_, 0, sizeof record_);
   record_.signature = kPluginSignature;
   record_.dispatchFn = record_entries::dispatch;
@@ -152,8 +151,8 @@ intptr_t PluginEffect::handleOpcode(int32_t opcode, int32_t index, intptr_t valu
 
 void PluginEffect::hostOpened() {}
 void PluginEffect::hostClosing() {}
-int32_t PluginEffect::currentProgram() { return currentProgram_; }
-void PluginEffect::selectProgram(int32_t program) { currentProgram_ = program; }
+int32_t PluginEffect::currentProgram() { return currentProgram_.load(std::memory_order_relaxed); }
+void PluginEffect::selectProgram(int32_t program) { storeCurrentProgram(program); }
 void PluginEffect::renameProgram(char* text) { writeEmptyText(text); }
 void PluginEffect::fetchProgramName(char* text) { writeEmptyText(text); }
 void PluginEffect::fetchParameterUnit(int32_t, char* text) { writeEmptyText(text); }
@@ -188,6 +187,10 @@ int32_t PluginEffect::askHostVersion() {
 int32_t PluginEffect::askHostCurrentId() { return static_cast<int32_t>(askHost(HostRequest::CurrentId)); }
 
 void PluginEffect::askHostIdle() { askHost(HostRequest::Idle); }
+
+void PluginEffect::beginEdit(int32_t index) { askHost(HostRequest::BeginEdit, index); }
+
+void PluginEffect::endEdit(int32_t index) { askHost(HostRequest::EndEdit, index); }
 
 // The host answers 0 for a connected pin; without a host every pin counts as connected.
 bool PluginEffect::askInputConnected(int32_t index) {

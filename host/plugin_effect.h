@@ -2,6 +2,7 @@
 // virtual operations and carries the requests every effect sends to the host.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 
 #include "host/opcodes.h"
@@ -27,6 +28,10 @@ public:
   virtual void writeParameter(int32_t index, float value);
   virtual float readParameter(int32_t index);
   virtual void writeParameterAndNotify(int32_t index, float value);
+  // Bracket the changes of one gesture of the user (a drag, a press, a wheel notch) so that a host can
+  // record them as touch automation and undo them as one step. Hosts that do not know them answer 0.
+  void beginEdit(int32_t index);
+  void endEdit(int32_t index);
   virtual void processAccumulating(float** inputs, float** outputs, int32_t frames) = 0;
   virtual void processOverwriting(float** inputs, float** outputs, int32_t frames);
   virtual intptr_t handleOpcode(int32_t opcode, int32_t index, intptr_t value, void* data, float scalar);
@@ -79,7 +84,7 @@ protected:
   int32_t programCount() const { return programCount_; }
   int32_t parameterCount() const { return parameterCount_; }
   // The current program field; the gate's selectProgram stores into it itself.
-  void storeCurrentProgram(int32_t program) { currentProgram_ = program; }
+  void storeCurrentProgram(int32_t program) { currentProgram_.store(program, std::memory_order_relaxed); }
 
 private:
   float sampleRate_;
@@ -87,7 +92,8 @@ private:
   HostCallback callback_;
   int32_t programCount_;
   int32_t parameterCount_;
-  int32_t currentProgram_;
+  // Read by parameter writes on the host's automation thread while the dispatcher may select a program.
+  std::atomic<int32_t> currentProgram_{0};
   int32_t blockSize_;
   PluginRecord record_;
 };

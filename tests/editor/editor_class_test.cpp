@@ -77,8 +77,8 @@ TEST(StepGateEditor, AsksForTheBackgroundsSizeAndOpensWithEveryControlAtItsLiveV
     EXPECT_EQ(control->value(), index == 32 ? 0.5f : 1.0f) << index;
     EXPECT_EQ(control->tag(), index);
   }
-  // The 34 controls and the readout, above the area that takes the presses they leave.
-  EXPECT_EQ(edited.editor->openRootView()->widgetCount(), 36);
+  // The 34 controls, the readout and the curve, above the area that takes the presses they leave.
+  EXPECT_EQ(edited.editor->openRootView()->widgetCount(), 37);
   EXPECT_EQ(edited.editor->controlOf(0)->size().left, 11);
   EXPECT_EQ(edited.editor->controlOf(15)->size().left, 11 + 19 * 15);
   EXPECT_EQ(edited.editor->controlOf(16)->size().top, 85);
@@ -176,7 +176,7 @@ TEST(StepGateEditor, OpeningAgainWithoutClosingReplacesTheWindow) {
   handlePendingMessages();
   EXPECT_EQ(liveWindows(), windows);
   EXPECT_EQ(liveGdiObjects(), gdi);
-  EXPECT_EQ(edited.editor->openRootView()->widgetCount(), 36);
+  EXPECT_EQ(edited.editor->openRootView()->widgetCount(), 37);
 }
 
 TEST(StepGateEditor, OpenCloseCyclesLeaveNoGdiObjectOrWindowBehind) {

@@ -1,6 +1,7 @@
 // Checks the gate under three threads at once, as hosts and the editor drive it: audio processing, a
-// thread writing parameters and selecting programs, and a thread rebuilding the table as the editor's idle
-// does. Every block must hear one whole table; natively ThreadSanitizer watches the shared values.
+// host thread writing parameters and selecting programs, and an editor thread writing the same parameters
+// of the same program and following the table for its curve. Every block must hear one whole table;
+// natively ThreadSanitizer watches the shared values.
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -63,7 +64,7 @@ TEST(ConcurrentGate, OneTableCheckCatchesMixedAndHalfBuiltBlocks) {
   EXPECT_FALSE(hearsOneWholeTable(std::vector<float>(64, 0.0f), levels));
 }
 
-TEST(ConcurrentGate, ProcessingHearsOnlyWholeTablesWhileOthersWriteAndRebuild) {
+TEST(ConcurrentGate, ProcessingHearsOnlyWholeTablesWhileTwoThreadsWrite) {
   TimeHost host;
   HostTimeInfo time = timeAt(kSampleRate, 0.0, kTempo);
   host.answerTime(&time);
@@ -72,7 +73,7 @@ TEST(ConcurrentGate, ProcessingHearsOnlyWholeTablesWhileOthersWriteAndRebuild) {
   const std::set<float> levels = allLevels();
 
   std::atomic<bool> audioDone{false};
-  std::atomic<int32_t> programChanges{0}, rebuilds{0};
+  std::atomic<int32_t> programChanges{0}, editorWrites{0};
   std::thread writer([&] {
     std::mt19937 random(5);
     while (!audioDone.load()) {
@@ -86,14 +87,19 @@ TEST(ConcurrentGate, ProcessingHearsOnlyWholeTablesWhileOthersWriteAndRebuild) {
       ++programChanges;
     }
   });
-  std::thread rebuilder([&] {
+  // The editor's edits store into the same program record as the host's automation.
+  std::thread editor([&] {
+    std::mt19937 random(7);
+    FollowedGainTable curve;
     while (!audioDone.load()) {
-      gate->buildGainTable();
-      ++rebuilds;
+      gate->writeParameter(static_cast<int32_t>(random() % 16),
+                           programLevel(static_cast<int32_t>(random() % 16)));
+      curve.follow(gate->live());
+      ++editorWrites;
     }
   });
   // The audio starts once both other threads are under way, so the blocks overlap their work.
-  while (programChanges.load() == 0 || rebuilds.load() == 0) std::this_thread::yield();
+  while (programChanges.load() == 0 || editorWrites.load() == 0) std::this_thread::yield();
 
   std::mt19937 random(9);
   StereoBlock block(kBlock);
@@ -110,8 +116,8 @@ TEST(ConcurrentGate, ProcessingHearsOnlyWholeTablesWhileOthersWriteAndRebuild) {
   }
   audioDone = true;
   writer.join();
-  rebuilder.join();
+  editor.join();
   EXPECT_EQ(mixedBlocks, 0);
   EXPECT_GT(programChanges.load(), 1);
-  EXPECT_GT(rebuilds.load(), 1);
+  EXPECT_GT(editorWrites.load(), 1);
 }

@@ -35,7 +35,6 @@ void applyPattern(StepGate& gate, const PatternValues& pattern) {
   }
   gate.writeParameter(InterpolParameter, pattern.interpol);
   gate.writeParameter(BarWidthParameter, pattern.barWidth);
-  gate.buildGainTable();
 }
 
 std::unique_ptr<StepGate> makeGate(const TimeHost& host) {

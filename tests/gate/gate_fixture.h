@@ -32,7 +32,7 @@ struct PatternValues {
 
 // All levels 1, all switches on, no shift, no smoothing: a table of ones.
 PatternValues flatPattern();
-// Writes all 34 values through the host's parameter entry and rebuilds the table.
+// Writes all 34 values through the host's parameter entry.
 void applyPattern(StepGate& gate, const PatternValues& pattern);
 
 std::unique_ptr<StepGate> makeGate(const TimeHost& host);

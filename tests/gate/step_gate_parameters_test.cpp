@@ -123,7 +123,8 @@ TEST(StepGateParameters, NumbersOutsideTheRangeStoreNothingButStillAskForAnUpdat
   gate->writeParameter(34, 0.1f);
   gate->writeParameter(-1, 0.1f);
   EXPECT_EQ(editor.updateRequests, 2);
-  EXPECT_EQ(std::memcmp(&gate->program(0), &before, sizeof before), 0);
+  const ProgramRecord after = gate->program(0);
+  EXPECT_EQ(std::memcmp(&after, &before, sizeof before), 0);
   EXPECT_EQ(gate->readParameter(34), 0.0f);
   EXPECT_EQ(gate->readParameter(-1), 0.0f);
   for (int32_t index = 0; index < GateParameterCount; ++index) EXPECT_NE(gate->readParameter(index), 0.1f);

@@ -75,8 +75,10 @@ TEST(HostRequests, ArgumentsArePlacedWhereTheHostReadsThem) {
   effect.askHostVendorSpecific(1, 2, &marker, 0.25f);
   effect.tellHostOutputSampleRate(22050.0f);
   effect.askHostForEvents(9);
+  effect.beginEdit(17);
+  effect.endEdit(33);
   const std::vector<HostCall>& calls = host.calls();
-  ASSERT_EQ(calls.size(), 8u);
+  ASSERT_EQ(calls.size(), 10u);
   EXPECT_EQ(calls[0].index, 3);
   EXPECT_EQ(calls[0].value, 1);
   EXPECT_EQ(calls[1].index, 386);
@@ -94,6 +96,10 @@ TEST(HostRequests, ArgumentsArePlacedWhereTheHostReadsThem) {
   EXPECT_EQ(calls[6].scalar, 22050.0f);
   EXPECT_EQ(calls[7].request, 6);
   EXPECT_EQ(calls[7].value, 9);
+  EXPECT_EQ(calls[8].request, 43);
+  EXPECT_EQ(calls[8].index, 17);
+  EXPECT_EQ(calls[9].request, 44);
+  EXPECT_EQ(calls[9].index, 33);
 }
 
 TEST(HostRequests, AutomationNoticeFollowsTheStoredValue) {

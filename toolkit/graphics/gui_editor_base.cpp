@@ -40,9 +40,9 @@ void GuiEditorBase::repaintAll(const Rect*) {
 
 void GuiEditorBase::throttledIdle() {
   const uint32_t now = currentTicks();
-  // Unsigned 32-bit: the sum wraps with the tick count, so in the last 50 ms before the count wraps calls
-  // are not held back, and after the wrap the throttle works as before instead of stalling.
-  if (lastIdleTicks + kThrottleMilliseconds > now) return;
+  // Elapsed time by unsigned subtraction stays right across the wrap of the 32-bit count (every 49.7 days);
+  // comparing a sum with the count would hold every refresh back for a whole wrap once it happens.
+  if (now - lastIdleTicks < kThrottleMilliseconds) return;
   lastIdleTicks = now;
   onIdle();
   if (effect != nullptr) effect->askHostIdle();

@@ -23,6 +23,9 @@ public:
   // The pointer moved over the open editor's window (window coordinates), or left it.
   virtual void pointerMoved(Point) {}
   virtual void pointerLeft() {}
+  // Around the handling of one press (with the drag it starts) or wheel turn over the open editor.
+  virtual void gestureBegan() {}
+  virtual void gestureEnded() {}
 
   // Runs onIdle and gives the host an idle call, at most once per 50 ms however often it is called.
   void throttledIdle();

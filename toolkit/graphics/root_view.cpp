@@ -111,7 +111,9 @@ void RootView::pressMessage(HWND window, LPARAM position) {
   WindowDevice device(window);
   Canvas canvas(this, device.handle(), window);
   Point point(static_cast<int32_t>(LOWORD(position)), static_cast<int32_t>(HIWORD(position)));
+  if (editor_ != nullptr) editor_->gestureBegan();
   mousePressed(&canvas, point);
+  if (editor_ != nullptr) editor_->gestureEnded();
 }
 
 void RootView::pointerMessage(LPARAM position) {
@@ -154,7 +156,9 @@ void RootView::wheelMessage(WPARAM first, LPARAM second) {
     if (point.liesIn(widgets_[i]->size())) {
       WindowDevice device(window_);
       Canvas canvas(this, device.handle(), window_);
+      if (editor_ != nullptr) editor_->gestureBegan();
       widgets_[i]->wheelTurned(&canvas, notches);
+      if (editor_ != nullptr) editor_->gestureEnded();
       return;
     }
   }

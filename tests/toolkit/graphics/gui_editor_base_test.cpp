@@ -101,10 +101,11 @@ TEST(GuiEditorBase, ThrottledIdleRunsAtMostOncePer50Milliseconds) {
        1000,
        {{1000, false}, {1049, false}, {1050, true}, {1060, false}, {1099, false}, {1100, true}}},
       {"after the wrap", 0xFFFFFFE0u, {{0x11, false}, {0x12, true}, {0x43, false}, {0x44, true}}},
-      // The unsigned sum wraps before the count does: calls next to the wrap are not held back.
       {"next to the wrap",
        0xFFFFFFF0u,
-       {{0xFFFFFFFAu, true}, {0xFFFFFFFBu, true}, {0x2C, false}, {0x2D, true}}},
+       {{0xFFFFFFFAu, false}, {0x21, false}, {0x22, true}, {0x53, false}, {0x54, true}}},
+      // The last run 64 ms before the wrap: 50 ms later falls after the wrap and must not stall.
+      {"across the wrap", 0xFFFFFFC0u, {{0x10, true}, {0x41, false}, {0x42, true}}},
   };
   for (const Case& c : cases) {
     ManualClock clock(c.start);

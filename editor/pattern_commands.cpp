@@ -1,0 +1,57 @@
+// The commands of the pattern menu, each a function of the live pattern.
+#include "editor/pattern_commands.h"
+
+#include <cstring>
+#include <vector>
+
+#include "editor/pattern_menu.h"
+#include "gate/step_gate.h"
+#include "resources/resource_ids.h"
+#include "toolkit/graphics/clipboard.h"
+#include "toolkit/graphics/resource_bytes.h"
+#include "toolkit/graphics/tick_source.h"
+
+PatternCommands::PatternCommands(const StepGate& gate) : gate_(gate), random_(currentTicks()) {}
+
+Pattern PatternCommands::livePattern() const {
+  Pattern pattern{};
+  for (int32_t index = 0; index < GateParameterCount; ++index) pattern[index] = gate_.live().read(index);
+  return pattern;
+}
+
+std::optional<Pattern> PatternCommands::run(int32_t command, HWND window) {
+  const Pattern live = livePattern();
+  switch (command) {
+  case CopyPattern:
+    putClipboardText(window, patternText(live));
+    return std::nullopt;
+  case PastePattern: {
+    Pattern pasted = live;
+    if (!parsePatternText(clipboardText(window), pasted, pasteRefusal_)) return std::nullopt;
+    return pasted;
+  }
+  case RotateLeft:
+    return rotated(live, -1);
+  case RotateRight:
+    return rotated(live, 1);
+  case InvertLevels:
+    return invertedLevels(live);
+  case RandomizeLevels:
+    return randomLevels(live, random_);
+  case RandomizeSwitches:
+    return randomSwitches(live, random_);
+  case ClearLevels:
+    return clearedLevels(live);
+  case ResetPattern:
+    return initPattern();
+  default:
+    break;
+  }
+  const int32_t factory = command - FirstFactoryPattern;
+  const std::vector<uint8_t> bank = resourceBytes("BANK", RESOURCE_BANK);
+  if (factory < 0 || factory >= kProgramCount || bank.size() < (factory + 1) * sizeof(ProgramRecord))
+    return std::nullopt;
+  ProgramRecord record;
+  std::memcpy(&record, bank.data() + factory * sizeof(ProgramRecord), sizeof record);
+  return patternOf(record);
+}

@@ -1,0 +1,40 @@
+// The live values' stores and loads, and the table that follows them.
+#include "gate/live_parameters.h"
+
+#include <cstddef>
+
+LiveParameters::LiveParameters() {
+  for (std::atomic<float>& value : values_) value.store(0.0f, std::memory_order_relaxed);
+}
+
+void LiveParameters::write(int32_t index, float value) {
+  if (index < 0 || index >= GateParameterCount) return;
+  values_[static_cast<size_t>(index)].store(value, std::memory_order_relaxed);
+  generation_.fetch_add(1, std::memory_order_release);
+}
+
+float LiveParameters::read(int32_t index) const {
+  if (index < 0 || index >= GateParameterCount) return 0.0f;
+  return values_[static_cast<size_t>(index)].load(std::memory_order_relaxed);
+}
+
+StepPattern LiveParameters::pattern() const {
+  StepPattern pattern;
+  for (int32_t step = 0; step < kStepCount; ++step) {
+    // A host may write anything; the table holds only gains the audio can multiply by safely.
+    pattern.levels[step] = playableGain(read(FirstStepLevel + step));
+    pattern.switches[step] = read(FirstStepSwitch + step);
+  }
+  pattern.barWidth = read(BarWidthParameter);
+  pattern.interpol = read(InterpolParameter);
+  return pattern;
+}
+
+const GainTable& FollowedGainTable::follow(const LiveParameters& live) {
+  const uint32_t generation = live.generation();
+  if (generation != builtGeneration_) {
+    buildGainTable(table_, live.pattern());
+    builtGeneration_ = generation;
+  }
+  return table_;
+}

@@ -1,0 +1,51 @@
+// Checks that a followed gain table is always the table of the values written before the look, that it
+// is built again only after a write, and that writes outside the 34 parameters count for nothing.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "gate/live_parameters.h"
+
+namespace {
+
+bool isTableOf(const GainTable& table, const LiveParameters& live) {
+  GainTable expected;
+  buildGainTable(expected, live.pattern());
+  return std::memcmp(&table, &expected, sizeof table) == 0;
+}
+
+} // namespace
+
+TEST(FollowedGainTable, IsTheTableOfTheValuesWrittenBeforeEachLook) {
+  struct Write {
+    int32_t index;
+    float value;
+    bool counts;
+  };
+  const Write writes[] = {
+      {FirstStepLevel + 3, 0.75f, true},
+      {BarWidthParameter, 0.5f, true},
+      {InterpolParameter, 0.3f, true},
+      {FirstStepSwitch + 3, 0.0f, true},
+      {-1, 1.0f, false},
+      {GateParameterCount, 1.0f, false},
+      {FirstStepLevel + 15, 2.0f, true},
+      {FirstStepLevel, -1.0f, true},
+  };
+  LiveParameters live;
+  FollowedGainTable followed;
+  EXPECT_FALSE(followed.isStale(live));
+  EXPECT_TRUE(isTableOf(followed.follow(live), live)); // a fresh one is the table of all zeros
+  for (const Write& write : writes) {
+    const uint32_t before = live.generation();
+    live.write(write.index, write.value);
+    EXPECT_EQ(live.generation() - before, write.counts ? 1u : 0u) << write.index;
+    EXPECT_EQ(followed.isStale(live), write.counts) << write.index;
+    EXPECT_EQ(live.read(write.index), write.counts ? write.value : 0.0f) << write.index;
+    EXPECT_TRUE(isTableOf(followed.follow(live), live)) << write.index;
+    EXPECT_FALSE(followed.isStale(live)) << write.index;
+  }
+  // The pattern plays levels the audio can multiply by: 2 as 1, -1 as silence.
+  EXPECT_EQ(live.pattern().levels[15], 1.0f);
+  EXPECT_EQ(live.pattern().levels[0], 0.0f);
+}
