@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -55,6 +56,31 @@ std::string runGatehost(const std::string& arguments) {
   return output;
 }
 
+// Every change lies between a begin and an end of its parameter, every begin has its end, and no
+// parameter is begun twice at once: what a host needs to record touch automation and undo gestures.
+::testing::AssertionResult editsAreBracketed(const std::vector<EditNotice>& notices) {
+  std::set<int32_t> open;
+  for (size_t i = 0; i < notices.size(); ++i) {
+    const EditNotice& notice = notices[i];
+    const bool fits = notice.request == HostRequest::BeginEdit         ? open.insert(notice.index).second
+                      : notice.request == HostRequest::EndEdit         ? open.erase(notice.index) == 1
+                      : notice.request == HostRequest::ParameterEdited ? open.count(notice.index) == 1
+                                                                       : false;
+    if (!fits)
+      return ::testing::AssertionFailure()
+             << "notice " << i << " (request " << static_cast<int>(notice.request) << ", parameter "
+             << notice.index << ") out of place";
+  }
+  if (!open.empty()) return ::testing::AssertionFailure() << open.size() << " begun and never ended";
+  return ::testing::AssertionSuccess();
+}
+
+int32_t countOf(const std::vector<EditNotice>& notices, HostRequest request) {
+  int32_t count = 0;
+  for (const EditNotice& notice : notices) count += notice.request == request ? 1 : 0;
+  return count;
+}
+
 int32_t greenRowIn(const CapturedImage& image, int32_t x) {
   for (int32_t y = 7; y < 72; ++y)
     if (pixelAt(image, x, y) == kCurveColor) return y;
@@ -84,6 +110,7 @@ TEST(PluginEditor, ClickingStepThreeSwitchesItOffTellsTheHostAndCutsTheCurve) {
   const CapturedImage after = session.capture();
 
   ASSERT_EQ(host.automation().size(), 1u);
+  EXPECT_TRUE(editsAreBracketed(host.editNotices()));
   EXPECT_EQ(host.automation()[0].index, 18);
   EXPECT_EQ(host.automation()[0].value, 0.0f);
   EXPECT_EQ(host.readParameter(18), 0.0f);
@@ -114,6 +141,12 @@ TEST(PluginEditor, DraggingAStepFaderDownLowersItAndReportsEveryChange) {
       EXPECT_LT(notices[i].value, notices[i - 1].value);
     }
   }
+  // One bracket around the whole drag.
+  const std::vector<EditNotice> edits = host.editNotices();
+  EXPECT_TRUE(editsAreBracketed(edits));
+  EXPECT_EQ(countOf(edits, HostRequest::BeginEdit), 1);
+  EXPECT_EQ(edits.front().request, HostRequest::BeginEdit);
+  EXPECT_EQ(edits.back().request, HostRequest::EndEdit);
   // 40 pixels of the 67-pixel travel.
   EXPECT_NEAR(notices.back().value, 1.0f - 40.0f / 67.0f, 1e-5f);
   EXPECT_EQ(host.readParameter(4), notices.back().value);
@@ -125,15 +158,21 @@ TEST(PluginEditor, AltClickResetsInterpolAndBarWidth) {
   const struct Case {
     const char* arguments;
     const char* expected;
+    const char* parameter;
   } cases[] = {
-      {"--set 32=0.2 --click alt:342,120", "automation: parameter 32 = 0.500000 (Interpol)"},
-      {"--set 33=0.3 --click alt:361,120", "automation: parameter 33 = 1.000000 (BarWidth)"},
-      {"--set 4=0.25 --click alt:87,150", "automation: parameter 4 = 0.500000 ( Bar 04 )"},
+      {"--set 32=0.2 --click alt:342,120", "automation: parameter 32 = 0.500000 (Interpol)", "32 (Interpol)"},
+      {"--set 33=0.3 --click alt:361,120", "automation: parameter 33 = 1.000000 (BarWidth)", "33 (BarWidth)"},
+      {"--set 4=0.25 --click alt:87,150", "automation: parameter 4 = 0.500000 ( Bar 04 )", "4 ( Bar 04 )"},
   };
   for (const Case& c : cases) {
     const std::string output = runGatehost(std::string("editor stepgate.dll --idles 3 ") + c.arguments);
-    EXPECT_NE(output.find(c.expected), std::string::npos) << output;
+    const size_t change = output.find(c.expected);
+    EXPECT_NE(change, std::string::npos) << output;
     EXPECT_NE(output.find("1 automation notices"), std::string::npos) << output;
+    // The reset is a gesture of its own: begun before its change, ended after it.
+    EXPECT_LT(output.find(std::string("begin edit: parameter ") + c.parameter), change) << output;
+    const size_t end = output.find(std::string("end edit: parameter ") + c.parameter);
+    EXPECT_TRUE(end != std::string::npos && end > change) << output;
   }
 }
 
@@ -168,6 +207,9 @@ TEST(PluginEditor, PatternMenuChosenWithRealInputWritesThePatternAndTellsTheHost
       EXPECT_EQ(host.readParameter(index), c.expected[index]) << c.path.back() << " " << index;
     }
     EXPECT_EQ(host.automation().size(), changed) << c.path.back();
+    EXPECT_TRUE(editsAreBracketed(host.editNotices())) << c.path.back();
+    EXPECT_EQ(countOf(host.editNotices(), HostRequest::BeginEdit), static_cast<int32_t>(changed))
+        << c.path.back();
   }
 }
 
@@ -205,6 +247,9 @@ TEST(PluginEditor, WheelAndDoubleClickOnAFaderReportLikeADrag) {
     session.runIdles(3);
     const std::vector<AutomationNotice> notices = host.automation();
     ASSERT_EQ(notices.size(), c.notices.size()) << c.name;
+    EXPECT_TRUE(editsAreBracketed(host.editNotices())) << c.name;
+    EXPECT_EQ(countOf(host.editNotices(), HostRequest::BeginEdit), static_cast<int32_t>(c.notices.size()))
+        << c.name;
     for (size_t i = 0; i < notices.size(); ++i) {
       EXPECT_EQ(notices[i].index, 4) << c.name;
       EXPECT_FLOAT_EQ(notices[i].value, c.notices[i]) << c.name;

@@ -113,9 +113,16 @@ int runEditor(int argc, char** argv) {
     }
   }
   session.close();
-  for (const AutomationNotice& notice : host.automation())
-    std::printf("automation: parameter %d = %.6f (%s)\n", notice.index, static_cast<double>(notice.value),
-                host.parameterName(notice.index).c_str());
+  // In the order received, so each gesture shows its begin, its changes and its end.
+  for (const EditNotice& notice : host.editNotices()) {
+    const std::string name = host.parameterName(notice.index);
+    if (notice.request == HostRequest::ParameterEdited)
+      std::printf("automation: parameter %d = %.6f (%s)\n", notice.index, static_cast<double>(notice.value),
+                  name.c_str());
+    else
+      std::printf("%s edit: parameter %d (%s)\n", notice.request == HostRequest::BeginEdit ? "begin" : "end",
+                  notice.index, name.c_str());
+  }
   std::printf("%zu automation notices, %d idle ticks\n", host.automation().size(), session.idleTicks());
   host.close();
   return status;

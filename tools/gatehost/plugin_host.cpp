@@ -59,9 +59,12 @@ intptr_t PLUGIN_CDECL PluginHost::receive(PluginRecord* record, int32_t request,
 intptr_t PluginHost::answer(HostRequest request, int32_t index, float scalar) {
   ++requestCount_;
   switch (request) {
-  case HostRequest::ParameterEdited: {
+  case HostRequest::ParameterEdited:
+  case HostRequest::BeginEdit:
+  case HostRequest::EndEdit: {
     std::lock_guard<std::mutex> guard(automationLock_);
-    automation_.push_back({index, scalar});
+    if (request == HostRequest::ParameterEdited) automation_.push_back({index, scalar});
+    editNotices_.push_back({request, index, scalar});
     return 0;
   }
   case HostRequest::Idle:
@@ -78,6 +81,11 @@ intptr_t PluginHost::answer(HostRequest request, int32_t index, float scalar) {
 std::vector<AutomationNotice> PluginHost::automation() const {
   std::lock_guard<std::mutex> guard(automationLock_);
   return automation_;
+}
+
+std::vector<EditNotice> PluginHost::editNotices() const {
+  std::lock_guard<std::mutex> guard(automationLock_);
+  return editNotices_;
 }
 
 std::string PluginHost::text(Opcode opcode, int32_t index) {

@@ -17,6 +17,13 @@ struct AutomationNotice {
   float value;
 };
 
+// A change (request 0) or the begin (43) or end (44) of a gesture around changes, in the order received.
+struct EditNotice {
+  HostRequest request;
+  int32_t index;
+  float value;
+};
+
 class PluginHost {
 public:
   static constexpr intptr_t kHostVersion = 2400;
@@ -52,6 +59,7 @@ public:
   void withholdTime(bool withhold) { withholdTime_ = withhold; }
   // A copy: the callback may be adding notices from another thread meanwhile.
   std::vector<AutomationNotice> automation() const;
+  std::vector<EditNotice> editNotices() const;
   int32_t idleRequests() const { return idleRequests_.load(); }
   int32_t timeRequests() const { return timeRequests_.load(); }
   // Counts every request the effect has sent; other threads may read it to see that the effect moved on.
@@ -69,6 +77,7 @@ private:
   // What the callback records is shared: a host may call the effect from several threads at once.
   mutable std::mutex automationLock_;
   std::vector<AutomationNotice> automation_;
+  std::vector<EditNotice> editNotices_;
   std::atomic<int32_t> idleRequests_{0};
   std::atomic<int32_t> timeRequests_{0};
   std::atomic<int32_t> requestCount_{0};
