@@ -54,3 +54,14 @@ void flushInaudibleGains(GainTable& table) {
   for (float& gain : table)
     if (std::fabs(gain) < kSilentGain) gain = 0.0f;
 }
+
+void buildGainTable(GainTable& table, const StepPattern& pattern) {
+  // Silence first, so no earlier build shows through before a shifted pattern or at entry 1023.
+  table.fill(0.0f);
+  layOutSteps(table, pattern);
+  // Unshifted, the bar line is entry 0's point again: the audio reads entry 1024 there and the smoothing
+  // reads it as entry 1023's right neighbour.
+  if (patternShift(pattern.barWidth) == 0) table[kBarPoints] = table[0];
+  smoothGainTable(table, smoothingPasses(pattern.interpol));
+  flushInaudibleGains(table);
+}

@@ -2,6 +2,7 @@
 // of silent gains.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -19,6 +20,16 @@ StepPattern allOnes() {
     pattern.levels[step] = 1.0f;
     pattern.switches[step] = 1.0f;
   }
+  return pattern;
+}
+
+// Step k at level k/16: every step tells where it landed.
+StepPattern ramp(float barWidth, float interpol) {
+  StepPattern pattern = allOnes();
+  for (int32_t step = 0; step < kStepCount; ++step)
+    pattern.levels[step] = static_cast<float>(step + 1) / 16.0f;
+  pattern.barWidth = barWidth;
+  pattern.interpol = interpol;
   return pattern;
 }
 
@@ -80,18 +91,50 @@ TEST(GainTable, LastAndFirstPointsAreExchanged) {
 }
 
 TEST(GainTable, FullWidthShiftsThePatternByOneStep) {
-  StepPattern pattern = allOnes();
-  for (int32_t step = 0; step < kStepCount; ++step)
-    pattern.levels[step] = static_cast<float>(step + 1) / 16.0f;
-  pattern.barWidth = 1.0f;
   GainTable table = filled(kSentinel);
-  table[1023] = kSentinel;
-  layOutSteps(table, pattern);
+  layOutSteps(table, ramp(1.0f, 0.0f));
   EXPECT_EQ(table[0], 15.0f / 16.0f); // entry 1023 before the exchange: the last point of step 15
   for (int32_t point = 1; point < 64; ++point) EXPECT_EQ(table[point], kSentinel) << point;
   EXPECT_EQ(table[64], 1.0f / 16.0f);
   EXPECT_EQ(table[1023], kSentinel);
   for (int32_t point = 1024; point < kGainTableSize; ++point) EXPECT_EQ(table[point], 1.0f) << point;
+}
+
+TEST(GainTable, BuildIsSilentAroundTheShiftedBarAndRepeatsEntry0AtTheBarLineWithoutShift) {
+  const struct {
+    float barWidth;
+    float entry0, entry1023; // after the exchange
+  } cases[] = {{0.0f, 1.0f, 1.0f / 16.0f}, {1.0f / 64.0f, 1.0f, 0.0f}, {1.0f, 15.0f / 16.0f, 0.0f}};
+  for (const auto& c : cases) {
+    const int32_t shift = patternShift(c.barWidth);
+    GainTable table = filled(kSentinel);
+    buildGainTable(table, ramp(c.barWidth, 0.0f));
+    EXPECT_EQ(table[0], c.entry0) << shift;
+    for (int32_t point = 1; point < shift; ++point) EXPECT_EQ(table[point], 0.0f) << shift << " " << point;
+    EXPECT_EQ(table[shift + 1], 1.0f / 16.0f) << shift;
+    EXPECT_EQ(table[kBarPoints - 1], c.entry1023) << shift;
+    EXPECT_EQ(table[kBarPoints], 1.0f) << shift; // step 16's last point, or the one the shift pushed there
+    for (int32_t point = kBarPoints + std::max(shift, 1); point < kGainTableSize; ++point)
+      EXPECT_EQ(table[point], 0.0f) << shift << " " << point;
+  }
+}
+
+TEST(GainTable, BuildDependsOnThePatternAlone) {
+  // Shifted and not, smoothed and not: each built after each of them (itself too) as on a fresh table.
+  const StepPattern patterns[] = {ramp(0.0f, 0.0f), ramp(1.0f, 0.0f), ramp(0.5f, 0.3f), ramp(0.0f, 1.0f),
+                                  ramp(1.0f / 64.0f, 0.07f)};
+  for (const StepPattern& later : patterns) {
+    GainTable fresh = filled(kSentinel);
+    buildGainTable(fresh, later);
+    for (const StepPattern& earlier : patterns) {
+      GainTable table = filled(kSentinel);
+      buildGainTable(table, earlier);
+      buildGainTable(table, later);
+      EXPECT_EQ(std::memcmp(table.data(), fresh.data(), sizeof table), 0)
+          << earlier.barWidth << " " << earlier.interpol << " then " << later.barWidth << " "
+          << later.interpol;
+    }
+  }
 }
 
 TEST(GainTable, ShiftIs64TimesBarWidthTruncatedWithinTheTable) {
