@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <functional>
 #include <limits>
 #include <random>
 
@@ -184,6 +185,20 @@ TEST(GainTable, SmoothingSumsTheCentreAndRightNeighbourFirstInDouble) {
   EXPECT_EQ(table[1], 0.0f);
 }
 
+TEST(GainTable, SmoothingDividesByThreeWithCorrectRounding) {
+  // The sum is 2^-53 above three times a point halfway between two floats: its correctly rounded third
+  // rounds up to float, a product with the double nearest 1/3 lands on the halfway point and rounds down.
+  const float left = 0x1p-53f, centre = 0x1.8f5184p-1f, right = 0x1.6a7de6p-3f;
+  const double sum = (static_cast<double>(centre) + static_cast<double>(right)) + static_cast<double>(left);
+  ASSERT_NE(static_cast<float>(sum / 3.0), static_cast<float>(sum * (1.0 / 3.0)));
+  GainTable table = filled(0.0f);
+  table[0] = left;
+  table[1] = centre;
+  table[2] = right;
+  smoothGainTable(table, 1);
+  EXPECT_EQ(table[1], static_cast<float>(sum / 3.0));
+}
+
 TEST(GainTable, SmoothingLeavesEntry0AndReadsEntry1024WithoutWritingIt) {
   GainTable table = filled(0.0f);
   table[0] = 0.5f;
@@ -196,15 +211,33 @@ TEST(GainTable, SmoothingLeavesEntry0AndReadsEntry1024WithoutWritingIt) {
 }
 
 TEST(GainTable, SmoothingMatchesThePlainFormulaBitForBit) {
+  // Every pass count, on tables of arbitrary gains, zeros and tiny gains near the silence threshold mixed
+  // entry by entry (entries 0, 1023 and 1024 among them), and on laid-out random patterns.
   std::mt19937 random(99);
   std::uniform_real_distribution<float> gain(0.0f, 1.0f);
-  for (const int32_t passes : {0, 1, 2, 17, 50, 100}) {
-    GainTable table;
-    for (float& entry : table) entry = random() % 3 == 0 ? 0.0f : gain(random);
-    GainTable expected = table;
-    referenceSmooth(expected, passes);
-    smoothGainTable(table, passes);
-    EXPECT_EQ(std::memcmp(table.data(), expected.data(), sizeof table), 0) << passes;
+  const auto anyGain = [&] {
+    const float value = gain(random);
+    const uint32_t kind = random() % 3;
+    return kind == 0 ? 0.0f : kind == 1 ? value : std::ldexp(value, -60);
+  };
+  for (int32_t passes = 0; passes <= kMaxSmoothingPasses; ++passes) {
+    GainTable mixed;
+    for (float& entry : mixed) entry = anyGain();
+    StepPattern pattern;
+    for (int32_t step = 0; step < kStepCount; ++step) {
+      pattern.levels[step] = anyGain();
+      pattern.switches[step] = static_cast<float>(random() % 2);
+    }
+    pattern.barWidth = gain(random);
+    GainTable laidOut;
+    for (float& entry : laidOut) entry = anyGain();
+    layOutSteps(laidOut, pattern);
+    for (GainTable& table : {std::ref(mixed), std::ref(laidOut)}) {
+      GainTable expected = table;
+      referenceSmooth(expected, passes);
+      smoothGainTable(table, passes);
+      EXPECT_EQ(std::memcmp(table.data(), expected.data(), sizeof table), 0) << passes;
+    }
   }
 }
 
