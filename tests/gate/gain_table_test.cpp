@@ -1,5 +1,5 @@
-// Checks the gain table's layout of the steps, the BarWidth shift, the smoothing passes and the flush
-// of silent gains.
+// Checks the gain table's layout of the steps, the BarWidth shift, the smoothing passes, the flush of
+// silent gains and the whole build from a pattern alone.
 #include <gtest/gtest.h>
 
 #include <algorithm>
