@@ -47,3 +47,7 @@ constexpr float kSilentGain = 0x1p-60f;
 float playableGain(float level);
 // Sets the silent entries (below kSilentGain in size, subnormal ones among them) to zero.
 void flushInaudibleGains(GainTable& table);
+
+// The whole table from the pattern alone, whatever the table held before: silence, the steps laid out, the
+// last point of step 16 also at the bar line when there is no shift, the smoothing and the flush.
+void buildGainTable(GainTable& table, const StepPattern& pattern);

@@ -1,9 +1,11 @@
-// Checks the gain table's layout of the steps, the BarWidth shift, the smoothing passes and the flush
-// of silent gains.
+// Checks the gain table's layout of the steps, the BarWidth shift, the smoothing passes, the flush of
+// silent gains and the whole build from a pattern alone.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <functional>
 #include <limits>
 #include <random>
 
@@ -19,6 +21,16 @@ StepPattern allOnes() {
     pattern.levels[step] = 1.0f;
     pattern.switches[step] = 1.0f;
   }
+  return pattern;
+}
+
+// Step k at level k/16: every step tells where it landed.
+StepPattern ramp(float barWidth, float interpol) {
+  StepPattern pattern = allOnes();
+  for (int32_t step = 0; step < kStepCount; ++step)
+    pattern.levels[step] = static_cast<float>(step + 1) / 16.0f;
+  pattern.barWidth = barWidth;
+  pattern.interpol = interpol;
   return pattern;
 }
 
@@ -80,18 +92,50 @@ TEST(GainTable, LastAndFirstPointsAreExchanged) {
 }
 
 TEST(GainTable, FullWidthShiftsThePatternByOneStep) {
-  StepPattern pattern = allOnes();
-  for (int32_t step = 0; step < kStepCount; ++step)
-    pattern.levels[step] = static_cast<float>(step + 1) / 16.0f;
-  pattern.barWidth = 1.0f;
   GainTable table = filled(kSentinel);
-  table[1023] = kSentinel;
-  layOutSteps(table, pattern);
+  layOutSteps(table, ramp(1.0f, 0.0f));
   EXPECT_EQ(table[0], 15.0f / 16.0f); // entry 1023 before the exchange: the last point of step 15
   for (int32_t point = 1; point < 64; ++point) EXPECT_EQ(table[point], kSentinel) << point;
   EXPECT_EQ(table[64], 1.0f / 16.0f);
   EXPECT_EQ(table[1023], kSentinel);
   for (int32_t point = 1024; point < kGainTableSize; ++point) EXPECT_EQ(table[point], 1.0f) << point;
+}
+
+TEST(GainTable, BuildIsSilentAroundTheShiftedBarAndRepeatsEntry0AtTheBarLineWithoutShift) {
+  const struct {
+    float barWidth;
+    float entry0, entry1023; // after the exchange
+  } cases[] = {{0.0f, 1.0f, 1.0f / 16.0f}, {1.0f / 64.0f, 1.0f, 0.0f}, {1.0f, 15.0f / 16.0f, 0.0f}};
+  for (const auto& c : cases) {
+    const int32_t shift = patternShift(c.barWidth);
+    GainTable table = filled(kSentinel);
+    buildGainTable(table, ramp(c.barWidth, 0.0f));
+    EXPECT_EQ(table[0], c.entry0) << shift;
+    for (int32_t point = 1; point < shift; ++point) EXPECT_EQ(table[point], 0.0f) << shift << " " << point;
+    EXPECT_EQ(table[shift + 1], 1.0f / 16.0f) << shift;
+    EXPECT_EQ(table[kBarPoints - 1], c.entry1023) << shift;
+    EXPECT_EQ(table[kBarPoints], 1.0f) << shift; // step 16's last point, or the one the shift pushed there
+    for (int32_t point = kBarPoints + std::max(shift, 1); point < kGainTableSize; ++point)
+      EXPECT_EQ(table[point], 0.0f) << shift << " " << point;
+  }
+}
+
+TEST(GainTable, BuildDependsOnThePatternAlone) {
+  // Shifted and not, smoothed and not: each built after each of them (itself too) as on a fresh table.
+  const StepPattern patterns[] = {ramp(0.0f, 0.0f), ramp(1.0f, 0.0f), ramp(0.5f, 0.3f), ramp(0.0f, 1.0f),
+                                  ramp(1.0f / 64.0f, 0.07f)};
+  for (const StepPattern& later : patterns) {
+    GainTable fresh = filled(kSentinel);
+    buildGainTable(fresh, later);
+    for (const StepPattern& earlier : patterns) {
+      GainTable table = filled(kSentinel);
+      buildGainTable(table, earlier);
+      buildGainTable(table, later);
+      EXPECT_EQ(std::memcmp(table.data(), fresh.data(), sizeof table), 0)
+          << earlier.barWidth << " " << earlier.interpol << " then " << later.barWidth << " "
+          << later.interpol;
+    }
+  }
 }
 
 TEST(GainTable, ShiftIs64TimesBarWidthTruncatedWithinTheTable) {
@@ -141,6 +185,20 @@ TEST(GainTable, SmoothingSumsTheCentreAndRightNeighbourFirstInDouble) {
   EXPECT_EQ(table[1], 0.0f);
 }
 
+TEST(GainTable, SmoothingDividesByThreeWithCorrectRounding) {
+  // The sum is 2^-53 above three times a point halfway between two floats: its correctly rounded third
+  // rounds up to float, a product with the double nearest 1/3 lands on the halfway point and rounds down.
+  const float left = 0x1p-53f, centre = 0x1.8f5184p-1f, right = 0x1.6a7de6p-3f;
+  const double sum = (static_cast<double>(centre) + static_cast<double>(right)) + static_cast<double>(left);
+  ASSERT_NE(static_cast<float>(sum / 3.0), static_cast<float>(sum * (1.0 / 3.0)));
+  GainTable table = filled(0.0f);
+  table[0] = left;
+  table[1] = centre;
+  table[2] = right;
+  smoothGainTable(table, 1);
+  EXPECT_EQ(table[1], static_cast<float>(sum / 3.0));
+}
+
 TEST(GainTable, SmoothingLeavesEntry0AndReadsEntry1024WithoutWritingIt) {
   GainTable table = filled(0.0f);
   table[0] = 0.5f;
@@ -153,15 +211,33 @@ TEST(GainTable, SmoothingLeavesEntry0AndReadsEntry1024WithoutWritingIt) {
 }
 
 TEST(GainTable, SmoothingMatchesThePlainFormulaBitForBit) {
+  // Every pass count, on tables of arbitrary gains, zeros and tiny gains near the silence threshold mixed
+  // entry by entry (entries 0, 1023 and 1024 among them), and on laid-out random patterns.
   std::mt19937 random(99);
   std::uniform_real_distribution<float> gain(0.0f, 1.0f);
-  for (const int32_t passes : {0, 1, 2, 17, 50, 100}) {
-    GainTable table;
-    for (float& entry : table) entry = random() % 3 == 0 ? 0.0f : gain(random);
-    GainTable expected = table;
-    referenceSmooth(expected, passes);
-    smoothGainTable(table, passes);
-    EXPECT_EQ(std::memcmp(table.data(), expected.data(), sizeof table), 0) << passes;
+  const auto anyGain = [&] {
+    const float value = gain(random);
+    const uint32_t kind = random() % 3;
+    return kind == 0 ? 0.0f : kind == 1 ? value : std::ldexp(value, -60);
+  };
+  for (int32_t passes = 0; passes <= kMaxSmoothingPasses; ++passes) {
+    GainTable mixed;
+    for (float& entry : mixed) entry = anyGain();
+    StepPattern pattern;
+    for (int32_t step = 0; step < kStepCount; ++step) {
+      pattern.levels[step] = anyGain();
+      pattern.switches[step] = static_cast<float>(random() % 2);
+    }
+    pattern.barWidth = gain(random);
+    GainTable laidOut;
+    for (float& entry : laidOut) entry = anyGain();
+    layOutSteps(laidOut, pattern);
+    for (GainTable& table : {std::ref(mixed), std::ref(laidOut)}) {
+      GainTable expected = table;
+      referenceSmooth(expected, passes);
+      smoothGainTable(table, passes);
+      EXPECT_EQ(std::memcmp(table.data(), expected.data(), sizeof table), 0) << passes;
+    }
   }
 }
 
