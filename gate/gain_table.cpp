@@ -107,14 +107,6 @@ void layOutSteps(GainTable& table, const StepPattern& pattern) {
   std::swap(table[0], table[kBarPoints - 1]);
 }
 
-void buildGainTable(GainTable& table, const StepPattern& pattern) {
-  table.fill(0.0f);
-  layOutSteps(table, pattern);
-  if (patternShift(pattern.barWidth) == 0) table[kBarPoints] = table[0];
-  smoothGainTable(table, smoothingPasses(pattern.interpol));
-  flushInaudibleGains(table);
-}
-
 void smoothGainTable(GainTable& table, int32_t passes) {
   if (passes <= 0) return;
   // A band costs one sweep whatever its lanes, so as few bands as the lane limit allows, shared out evenly.

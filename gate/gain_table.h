@@ -30,10 +30,6 @@ int32_t patternShift(float barWidth);
 // Smoothing passes: 100 × Interpol, truncated, kept within 0 to 100.
 int32_t smoothingPasses(float interpol);
 
-// The whole table for `pattern`, from silence: the same values always give the same table, whatever was
-// built before. Without a shift, entry 1024 (read at the bar line, and as entry 1023's right neighbour)
-// continues the bar with entry 0's value after the exchange.
-void buildGainTable(GainTable& table, const StepPattern& pattern);
 // Writes the bar's 1024 points at the shift, then exchanges entries 0 and 1023; other entries keep
 // their values.
 void layOutSteps(GainTable& table, const StepPattern& pattern);
