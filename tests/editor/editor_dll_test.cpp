@@ -120,6 +120,41 @@ TEST(PluginEditor, ClickingStepThreeSwitchesItOffTellsTheHostAndCutsTheCurve) {
   EXPECT_EQ(greenRowIn(after, 11 + 20), greenRowIn(before, 11 + 20));
 }
 
+// A host repaints the editor whenever it likes: the strip shows the same curve after the editor is
+// invalidated, and after another window covered it and went.
+TEST(PluginEditor, CurveSurvivesRepaintsAndBeingCovered) {
+  PluginLibrary library(kPlugin);
+  PluginHost host(library);
+  host.writeParameter(18, 0.0f);
+  EditorSession session(host);
+  ASSERT_TRUE(session.isOpen());
+  session.runIdles(3);
+  const CapturedImage drawn = session.capture();
+  const auto changedInStrip = [&drawn](const CapturedImage& image) {
+    int32_t changed = 0;
+    for (int32_t y = 7; y < 72; ++y)
+      for (int32_t x = 11; x < 309; ++x) changed += pixelAt(image, x, y) == pixelAt(drawn, x, y) ? 0 : 1;
+    return changed;
+  };
+  ASSERT_GE(greenRowIn(drawn, 11 + 40), 7);
+
+  HWND editor = GetWindow(session.hostWindow(), GW_CHILD);
+  InvalidateRect(editor, nullptr, TRUE);
+  UpdateWindow(editor);
+  EXPECT_EQ(changedInStrip(session.capture()), 0) << "after a repaint";
+
+  RECT area{};
+  GetWindowRect(editor, &area);
+  HWND cover = CreateWindowExA(WS_EX_TOPMOST | WS_EX_NOACTIVATE, "STATIC", "", WS_POPUP | WS_VISIBLE,
+                               area.left, area.top, area.right - area.left, area.bottom - area.top, nullptr,
+                               nullptr, nullptr, nullptr);
+  ASSERT_NE(cover, nullptr);
+  session.runIdles(2);
+  DestroyWindow(cover);
+  session.runIdles(2);
+  EXPECT_EQ(changedInStrip(session.capture()), 0) << "after being covered";
+}
+
 TEST(PluginEditor, DraggingAStepFaderDownLowersItAndReportsEveryChange) {
   PluginLibrary library(kPlugin);
   PluginHost host(library);
@@ -282,8 +317,9 @@ TEST(PluginEditor, ReadoutShowsWhileThePointerIsOverAControlAndTheHintsComeBack)
   const Rgb display = kStripColor;
   const Rgb text{84, 232, 128};
   int32_t displayPixels = 0, textPixels = 0, changedAfter = 0;
-  for (int32_t y = 210; y < 232; ++y) {
-    for (int32_t x = 11; x < 375; ++x) {
+  // The whole strip, with the column and row just outside it that the text's outline takes.
+  for (int32_t y = 210; y <= 232; ++y) {
+    for (int32_t x = 11; x <= 375; ++x) {
       displayPixels += pixelAt(reading, x, y) == display ? 1 : 0;
       textPixels += pixelAt(reading, x, y) == text ? 1 : 0;
       changedAfter += pixelAt(back, x, y) == pixelAt(hints, x, y) ? 0 : 1;
