@@ -29,7 +29,7 @@ __m128d average(__m128d centre, __m128d right, __m128d left) {
 // j + 1, the pass before). Lane -1 is the table, read at entry s + 1; the last lane writes entry j back
 // long after lane 0 read it. Vector v holds lanes v and v + vectors, so the lanes before a vector's are
 // the vector before it; vector 0 takes them from the table and from the last vector's lower half.
-void smoothBand(GainTable& table, int32_t lanes) {
+void smoothBand(float* table, int32_t lanes) {
   const int32_t vectors = (lanes + 1) / 2;
   const auto slot = [vectors](int32_t lane) { return 2 * (lane % vectors) + lane / vectors; };
   const int32_t lastSlot = slot(lanes - 1);
@@ -47,7 +47,7 @@ void smoothBand(GainTable& table, int32_t lanes) {
   const auto step = [&](int32_t s) {
     // Past the bar lane -1 repeats entry 1024; it feeds only lane 0 from entry 1024 on, which the fix-up
     // replaces or nothing reads.
-    const double tableNow = table[std::min(s + 1, kBarPoints)];
+    const double tableNow = table[s + 1 < kBarPoints ? s + 1 : kBarPoints];
     const __m128d firstBefore2 = _mm_setr_pd(tableBefore, older[2 * (vectors - 1)]);
     const __m128d firstBefore1 = _mm_setr_pd(tableNow, newer[2 * (vectors - 1)]);
     // Downwards, so each vector reads the one before it as it was two steps back, not as just written.
@@ -112,7 +112,7 @@ void smoothGainTable(GainTable& table, int32_t passes) {
   // A band costs one sweep whatever its lanes, so as few bands as the lane limit allows, shared out evenly.
   const int32_t bands = 1 + (passes - 1) / kMaxBandLanes;
   for (int32_t band = 0; band < bands; ++band)
-    smoothBand(table, passes / bands + (band < passes % bands ? 1 : 0));
+    smoothBand(table.data(), passes / bands + (band < passes % bands ? 1 : 0));
 }
 
 float playableGain(float level) {

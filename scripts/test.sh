@@ -17,8 +17,12 @@ ctest --preset tsan
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
 # New inputs go to a scratch folder, so the committed corpus stays as it is; the run is bounded in time.
-mkdir -p build/fuzz/run/new && (cd build/fuzz/run && ../tests/fuzz/gate_fuzz -max_total_time=60 -max_len=1024 \
-  new "$OLDPWD/tests/fuzz/corpus")
+# The folder is in memory where the machine has one: every run ends with the effect writing its program
+# dump there, which on a disk would cost more than the run itself.
+scratch="$(mktemp -d "$([ -d /dev/shm ] && echo /dev/shm || echo "$PWD/build/fuzz")/stepgate-fuzz.XXXXXX")"
+trap 'rm -rf "$scratch"' EXIT
+mkdir "$scratch/new" && (cd "$scratch" && "$OLDPWD/build/fuzz/tests/fuzz/gate_fuzz" -max_total_time=60 \
+  -max_len=1024 new "$OLDPWD/tests/fuzz/corpus")
 cmake --preset win32 >/dev/null
 cmake --build --preset win32
 # 32-bit Wine is an i386 Linux program, which a kernel started without 32-bit emulation cannot run. There

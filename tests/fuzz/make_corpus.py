@@ -55,8 +55,11 @@ def main():
         "processing": b"".join(time(r, t, p) + block(OVERWRITE, 1000 + 97 * r, r % 2 == 0, t) + dispatch(9)
                                + block(ACCUMULATE, 4096, False, p) + dispatch(12, value=r % 2)
                                for r in range(8) for t in range(8) for p in (0, 5)),
-        "time_withheld_and_reopen": time(3, 3, 0, True) + block(OVERWRITE, 64) + bytes([REOPEN])
-        + time(0, 5, 6) + block(OVERWRITE, 0) + block(ACCUMULATE, 1) + bytes([REOPEN]),
+        "time_withheld_and_reopen": time(3, 3, 0, True) + block(OVERWRITE, 64) + bytes([REOPEN, 0])
+        + time(0, 5, 6) + block(OVERWRITE, 0) + block(ACCUMULATE, 1) + bytes([REOPEN, 0]),
+        # Automation between blocks: every block after a write rebuilds its table first.
+        "automation": b"".join(write(i % 34, (i % 5) / 4) + write(32, (i % 3) / 2) + block(OVERWRITE, 64 + i)
+                               for i in range(40)),
     }
     for name, script in scripts.items():
         (corpus / name).write_bytes(script)
