@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <new>
 #include <string>
 
 #include "tests/support/record_bytes.h"
@@ -22,11 +23,27 @@ using MainEntry = void*(HOST_CALL*)(HostCallback);
 using DispatchEntry = intptr_t(HOST_CALL*)(void*, int32_t, int32_t, intptr_t, void*, float);
 using WriteParameterEntry = void(HOST_CALL*)(void*, int32_t, float);
 using ReadParameterEntry = float(HOST_CALL*)(void*, int32_t);
+using ProcessEntry = void(HOST_CALL*)(void*, float**, float**, int32_t);
 
 constexpr int32_t kHostVersionRequest = 1;
+constexpr int32_t kTimeRequest = 7;
+constexpr int kFrames = 64;
 
-intptr_t HOST_CALL versionOnlyHost(void*, int32_t request, int32_t, intptr_t, void*, float) {
-  return request == kHostVersionRequest ? 2400 : 0;
+// What the host hands over by address, above 4 GiB in the 64-bit build: an address cut to 32 bits on the
+// way would miss it. The time record's fields: sample position, rate, nanoseconds, quarter notes, tempo.
+struct HostMemory {
+  char text[256];
+  double time[5];
+  const int16_t* rect;
+  float samples[4][kFrames];
+  float* inputs[2];
+  float* outputs[2];
+};
+HostMemory* hostMemory = nullptr;
+
+intptr_t HOST_CALL answeringHost(void*, int32_t request, int32_t, intptr_t, void*, float) {
+  if (request == kHostVersionRequest) return 2400;
+  return request == kTimeRequest ? reinterpret_cast<intptr_t>(hostMemory->time) : 0;
 }
 
 template <typename Entry>
@@ -35,7 +52,8 @@ Entry entryAt(const void* record, size_t offset) {
 }
 
 std::string text(void* record, int32_t opcode, int32_t index) {
-  char buffer[256] = {};
+  char* buffer = hostMemory->text;
+  buffer[0] = '\0';
   entryAt<DispatchEntry>(record, kHostOffsets.dispatchFn)(record, opcode, index, 0, buffer, 0.0f);
   return buffer;
 }
@@ -43,11 +61,17 @@ std::string text(void* record, int32_t opcode, int32_t index) {
 } // namespace
 
 TEST(RecordBytes, HostReadingByOffsetFindsEveryFieldAndWorkingEntries) {
+  void* high =
+      VirtualAlloc(nullptr, sizeof(HostMemory), MEM_RESERVE | MEM_COMMIT | MEM_TOP_DOWN, PAGE_READWRITE);
+  ASSERT_NE(high, nullptr);
+  // Without memory above 4 GiB the 64-bit build would prove nothing; the 32-bit build has none.
+  ASSERT_TRUE(sizeof(void*) == 4 || uint64_t{reinterpret_cast<uintptr_t>(high)} > 0xFFFFFFFFull);
+  hostMemory = new (high) HostMemory{};
   HMODULE module = LoadLibraryA("stepgate.dll");
   ASSERT_NE(module, nullptr);
   const auto entry = reinterpret_cast<MainEntry>(reinterpret_cast<void*>(GetProcAddress(module, "main")));
   ASSERT_NE(entry, nullptr);
-  void* record = entry(&versionOnlyHost);
+  void* record = entry(&answeringHost);
   ASSERT_NE(record, nullptr);
   const RecordOffsets& at = kHostOffsets;
 
@@ -80,13 +104,30 @@ TEST(RecordBytes, HostReadingByOffsetFindsEveryFieldAndWorkingEntries) {
   EXPECT_EQ(text(record, 7, 32), "0.500000");
   // Opcode 13 answers the address of the editor's rectangle through `data`: top, left, bottom, right.
   const auto dispatch = entryAt<DispatchEntry>(record, at.dispatchFn);
-  const int16_t* rect = nullptr;
-  EXPECT_EQ(dispatch(record, 13, 0, 0, &rect, 0.0f), 1);
-  ASSERT_NE(rect, nullptr);
-  EXPECT_EQ(rect[0], 0);
-  EXPECT_EQ(rect[1], 0);
-  EXPECT_EQ(rect[2], 240);
-  EXPECT_EQ(rect[3], 386);
+  EXPECT_EQ(dispatch(record, 13, 0, 0, &hostMemory->rect, 0.0f), 1);
+  ASSERT_NE(hostMemory->rect, nullptr);
+  EXPECT_EQ(hostMemory->rect[0], 0);
+  EXPECT_EQ(hostMemory->rect[1], 0);
+  EXPECT_EQ(hostMemory->rect[2], 240);
+  EXPECT_EQ(hostMemory->rect[3], 386);
+
+  // Every step silent, the program selected again to build its table: only a gate that found the time
+  // record (without one the sound passes unchanged) turns the input into silence.
+  for (int32_t step = 0; step < 16; ++step)
+    entryAt<WriteParameterEntry>(record, at.writeParameterFn)(record, step, 0.0f);
+  dispatch(record, 2, 0, 0, nullptr, 0.0f);
+  hostMemory->time[1] = 44100.0;
+  hostMemory->time[4] = 120.0;
+  for (int channel = 0; channel < 2; ++channel) {
+    for (float& sample : hostMemory->samples[channel]) sample = 1.0f;
+    hostMemory->inputs[channel] = hostMemory->samples[channel];
+    hostMemory->outputs[channel] = hostMemory->samples[2 + channel];
+  }
+  entryAt<ProcessEntry>(record, at.overwriteFn)(record, hostMemory->inputs, hostMemory->outputs, kFrames);
+  for (int channel = 2; channel < 4; ++channel)
+    for (float sample : hostMemory->samples[channel]) EXPECT_EQ(sample, 0.0f) << "channel " << channel - 2;
+
   EXPECT_EQ(dispatch(record, 1, 0, 0, nullptr, 0.0f), 1);
   FreeLibrary(module);
+  VirtualFree(high, 0, MEM_RELEASE);
 }
