@@ -1,5 +1,6 @@
 # The release: the DLL's version resource and the archive a musician downloads (CPack), holding the
-# stripped DLL, gatehost, the install guide and the factory patterns. The version is the project's.
+# stripped DLL, gatehost, the install guide and the factory patterns, one archive per Windows build
+# (win32, win64). The version is the project's.
 # The build tree keeps its symbols for the tests; only the installed copies are stripped.
 configure_file(${CMAKE_SOURCE_DIR}/resources/version.rc.in ${CMAKE_BINARY_DIR}/version.rc @ONLY)
 target_sources(stepgate PRIVATE ${CMAKE_BINARY_DIR}/version.rc)
@@ -25,12 +26,7 @@ set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_NAME stepgate)
-# The 64-bit build exists only to run the tests where 32-bit Wine cannot; its archive says so in its name.
-if(CMAKE_SIZEOF_VOID_P EQUAL 8)
-  set(CPACK_PACKAGE_FILE_NAME stepgate-${PROJECT_VERSION}-win64-test)
-else()
-  set(CPACK_PACKAGE_FILE_NAME stepgate-${PROJECT_VERSION}-win32)
-endif()
+set(CPACK_PACKAGE_FILE_NAME stepgate-${PROJECT_VERSION}-win${STEPGATE_BITS})
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR})
 # Named here: including CPack rewrites CPACK_PACKAGE_FILE_NAME for its source package.

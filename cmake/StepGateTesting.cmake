@@ -6,10 +6,10 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 enable_testing()
 
 if(STEPGATE_WIN32)
-  # Every Windows test runs under 32-bit Wine, in a prefix kept inside this build tree.
+  # Every Windows test runs under the Wine of its build's width, in a prefix kept inside this build tree.
   set(STEPGATE_WINEPREFIX ${CMAKE_BINARY_DIR}/wine)
-  # The 64-bit check build runs under 64-bit Wine, called directly: the `wine` command prefers the
-  # 32-bit loader whenever it is installed.
+  # The 64-bit build runs under 64-bit Wine, called directly: the `wine` command prefers the 32-bit
+  # loader whenever it is installed.
   if(CMAKE_SIZEOF_VOID_P EQUAL 8)
     set(STEPGATE_WINEARCH win64)
     set(STEPGATE_WINE /usr/lib/wine/wine64)
@@ -21,6 +21,8 @@ if(STEPGATE_WIN32)
                  FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
                                   WORLD_READ WORLD_EXECUTE)
   set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run)
+  # The presets point each Windows build at the other's DLL, which its gatehost must refuse.
+  set(STEPGATE_OTHER_WIDTH_DLL "" CACHE FILEPATH "The plug-in DLL built for the other pointer width")
 endif()
 
 # stepgate_add_test(NAME SOURCES ... LIBRARIES ...): one test executable, registered as one test.

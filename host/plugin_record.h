@@ -39,6 +39,12 @@ enum EffectFlags : int32_t {
   ExternalBuffer = 0x800,
 };
 
+// The record's last 60 bytes (64 in the 64-bit build), always zero: a pointer-sized slot, then 56 bytes.
+struct ReservedTail {
+  intptr_t slot;
+  uint8_t bytes[56];
+};
+
 struct PluginRecord {
   int32_t signature;
   DispatchEntry dispatchFn;
@@ -50,8 +56,9 @@ struct PluginRecord {
   int32_t inputCount;
   int32_t outputCount;
   int32_t capabilityFlags;
-  int32_t reservedA;
-  int32_t reservedB;
+  // Pointer-sized, as 64-bit hosts lay them out; everything after them moves with them.
+  intptr_t reservedA;
+  intptr_t reservedB;
   int32_t latencySamples;
   int32_t realtimeQuality;
   int32_t offlineQuality;
@@ -61,7 +68,7 @@ struct PluginRecord {
   int32_t pluginId;
   int32_t pluginVersion;
   ProcessEntry overwriteFn;
-  uint8_t reservedTail[60];
+  ReservedTail reservedTail;
 };
 
 // The editor's size as the host reads it through opcode 13.
@@ -94,8 +101,8 @@ constexpr int32_t fourCharacterCode(const char (&code)[5]) {
                               static_cast<uint32_t>(static_cast<uint8_t>(code[3])));
 }
 
+// The layouts hosts rely on, one per pointer width; the 64-bit one is also what the native build has.
 #if UINTPTR_MAX == 0xFFFFFFFFu
-// The layout hosts rely on; pointers are 4 bytes only in the 32-bit build.
 static_assert(sizeof(PluginRecord) == 144);
 static_assert(offsetof(PluginRecord, signature) == 0);
 static_assert(offsetof(PluginRecord, dispatchFn) == 4);
@@ -119,4 +126,32 @@ static_assert(offsetof(PluginRecord, pluginId) == 72);
 static_assert(offsetof(PluginRecord, pluginVersion) == 76);
 static_assert(offsetof(PluginRecord, overwriteFn) == 80);
 static_assert(offsetof(PluginRecord, reservedTail) == 84);
+static_assert(sizeof(ReservedTail) == 60);
+#elif UINTPTR_MAX == 0xFFFFFFFFFFFFFFFFu
+static_assert(sizeof(PluginRecord) == 192);
+static_assert(offsetof(PluginRecord, signature) == 0);
+static_assert(offsetof(PluginRecord, dispatchFn) == 8);
+static_assert(offsetof(PluginRecord, accumulateFn) == 16);
+static_assert(offsetof(PluginRecord, writeParameterFn) == 24);
+static_assert(offsetof(PluginRecord, readParameterFn) == 32);
+static_assert(offsetof(PluginRecord, programCount) == 40);
+static_assert(offsetof(PluginRecord, parameterCount) == 44);
+static_assert(offsetof(PluginRecord, inputCount) == 48);
+static_assert(offsetof(PluginRecord, outputCount) == 52);
+static_assert(offsetof(PluginRecord, capabilityFlags) == 56);
+static_assert(offsetof(PluginRecord, reservedA) == 64);
+static_assert(offsetof(PluginRecord, reservedB) == 72);
+static_assert(offsetof(PluginRecord, latencySamples) == 80);
+static_assert(offsetof(PluginRecord, realtimeQuality) == 84);
+static_assert(offsetof(PluginRecord, offlineQuality) == 88);
+static_assert(offsetof(PluginRecord, ioSampleRatio) == 92);
+static_assert(offsetof(PluginRecord, effectObject) == 96);
+static_assert(offsetof(PluginRecord, hostData) == 104);
+static_assert(offsetof(PluginRecord, pluginId) == 112);
+static_assert(offsetof(PluginRecord, pluginVersion) == 116);
+static_assert(offsetof(PluginRecord, overwriteFn) == 120);
+static_assert(offsetof(PluginRecord, reservedTail) == 128);
+static_assert(sizeof(ReservedTail) == 64);
+#else
+#error "the record's layout is fixed only for 32-bit and 64-bit pointers"
 #endif

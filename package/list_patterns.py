@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Writes the factory patterns of the plug-in's "BANK" resource (resources/bank.bin) as plain text for the
-release archive: for each of the 16 records its 34 parameter values, as a host lists and a fader shows them.
+release archive: for each of the 16 records its 34 parameter values, to type into a host's parameter list.
 
 usage: list_patterns.py BANK.bin OUT.txt VERSION
 """
@@ -13,7 +13,7 @@ STEPS = 16
 
 
 def shown(value):
-    """Three decimals, as the faders and a host's parameter list show a value."""
+    """Three decimals: 16 columns fit a line, and the rest of a value (a host shows six) is not audible."""
     return f"{value:.3f}"
 
 
@@ -44,9 +44,10 @@ def main():
     head = [
         f"Step Gate {version}: the 16 factory patterns",
         "",
-        "The patterns the plug-in carries in its bank, value by value. To play one, set a program's",
-        "parameters to these values: drag the faders in the editor (they show three decimals) or type them",
-        "into your host's list of the plug-in's parameters, whose numbers are given before each row:",
+        "The patterns the plug-in carries in its bank, value by value. To play one in the current program,",
+        "right-click the editor anywhere outside its controls and choose \"Factory patterns\", then",
+        "\"Pattern N\". Or type the values below (rounded to three decimals) into your host's list of the",
+        "plug-in's parameters, whose numbers are given before each row:",
         "  level   parameters 0 to 15 (\" Bar 00 \" to \" Bar 15 \"): the level of steps 1 to 16",
         "  switch  parameters 16 to 31 (\"BarSW00\" to \"BarSW15\"): 1.000 plays the whole step (button on),",
         "          0.000 plays its first half and mutes the rest (button off)",

@@ -3,7 +3,7 @@
 # Wine prefix; waits for every Wine process to end before the display goes away.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-# STEPGATE_BUILD names the build whose prefix and Wine are used: win32, or win64 where 32-bit Wine cannot run.
+# STEPGATE_BUILD names the build whose prefix and Wine are used: win32 (the default) or win64.
 build="${STEPGATE_BUILD:-win32}"
 export WINEPREFIX="${WINEPREFIX:-$root/build/$build/wine}"
 if [ "$build" = win64 ]; then

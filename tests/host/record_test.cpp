@@ -1,10 +1,9 @@
 // Checks the record a new effect hands the host, its binary layout, and the five entry functions.
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "host/editor_base.h"
 #include "tests/host/spy_effect.h"
+#include "tests/support/record_bytes.h"
 #include "tests/support/recording_host.h"
 
 namespace {
@@ -37,43 +36,42 @@ TEST(PluginRecord, NewEffectFillsTheDefaults) {
   EXPECT_NE(record->overwriteFn, nullptr);
   EXPECT_NE(record->writeParameterFn, nullptr);
   EXPECT_NE(record->readParameterFn, nullptr);
-  for (uint8_t byte : record->reservedTail) EXPECT_EQ(byte, 0);
+  EXPECT_EQ(record->reservedA, 0);
+  EXPECT_EQ(record->reservedB, 0);
+  EXPECT_EQ(record->reservedTail.slot, 0);
+  for (uint8_t byte : record->reservedTail.bytes) EXPECT_EQ(byte, 0);
   EXPECT_EQ(effect.currentSampleRate(), 44100.0f);
   EXPECT_EQ(effect.currentBlockSize(), 1024);
 }
 
-#if UINTPTR_MAX == 0xFFFFFFFFu
-namespace {
-
-int32_t wordAt(const PluginRecord* record, size_t offset) {
-  int32_t word;
-  std::memcpy(&word, reinterpret_cast<const uint8_t*>(record) + offset, sizeof word);
-  return word;
-}
-
-} // namespace
-
+// By the hand-written table of this build's pointer width: the native build checks the 64-bit layout too.
 TEST(PluginRecord, FieldsSitAtTheOffsetsHostsRead) {
   SpyEffect effect(nullptr, 16, 34);
   effect.assignPluginId(fourCharacterCode("Ktvs"));
   effect.assignInputCount(2);
   effect.declareMeter(true);
   effect.assignLatency(123);
+  effect.assignRealtimeQuality(5);
+  effect.assignOfflineQuality(6);
   const PluginRecord* record = effect.record();
-  EXPECT_EQ(sizeof(PluginRecord), 144u);
-  EXPECT_EQ(wordAt(record, 0), 0x56737450);
-  EXPECT_EQ(wordAt(record, 20), 16);
-  EXPECT_EQ(wordAt(record, 24), 34);
-  EXPECT_EQ(wordAt(record, 28), 2);
-  EXPECT_EQ(wordAt(record, 32), 2);
-  EXPECT_EQ(wordAt(record, 36), 0x04);
-  EXPECT_EQ(wordAt(record, 48), 123);
-  EXPECT_EQ(wordAt(record, 60), 0x3F800000);
-  EXPECT_EQ(wordAt(record, 64), static_cast<int32_t>(reinterpret_cast<uintptr_t>(&effect)));
-  EXPECT_EQ(wordAt(record, 72), 0x4B747673);
-  EXPECT_EQ(wordAt(record, 76), 1);
+  const RecordOffsets& at = kHostOffsets;
+  const struct {
+    const char* name;
+    size_t offset;
+    int32_t value;
+  } words[] = {
+      {"signature", at.signature, 0x56737450},    {"programCount", at.programCount, 16},
+      {"parameterCount", at.parameterCount, 34},  {"inputCount", at.inputCount, 2},
+      {"outputCount", at.outputCount, 2},         {"capabilityFlags", at.capabilityFlags, 0x04},
+      {"latencySamples", at.latencySamples, 123}, {"realtimeQuality", at.realtimeQuality, 5},
+      {"offlineQuality", at.offlineQuality, 6},   {"ioSampleRatio", at.ioSampleRatio, 0x3F800000},
+      {"pluginId", at.pluginId, 0x4B747673},      {"pluginVersion", at.pluginVersion, 1},
+  };
+  for (const auto& word : words) EXPECT_EQ(wordAt(record, word.offset), word.value) << word.name;
+  EXPECT_EQ(sizeof(PluginRecord), at.size);
+  EXPECT_EQ(pointerAt(record, at.effectObject), reinterpret_cast<uintptr_t>(&effect));
+  EXPECT_EQ(pointerAt(record, at.overwriteFn), reinterpret_cast<uintptr_t>(record->overwriteFn));
 }
-#endif
 
 TEST(PluginRecord, FourCharacterCodeIsBigEndian) {
   EXPECT_EQ(fourCharacterCode("Ktvs"), 0x4B747673);

@@ -1,7 +1,8 @@
 # Checks the release archive as a musician meets it: unpacked on its own it holds exactly the DLL (stripped),
-# gatehost, the guide and the patterns; gatehost names the version and reads it from the DLL's version
-# resource; and the DLL passes the validator.
-foreach(name ARCHIVE VERSION DIR WINE_RUN OBJDUMP)
+# gatehost, the guide and the patterns, both programs of the archive's width. Given WINE_RUN, also that
+# gatehost names the version and reads it and the width from the DLL's version resource, and that the DLL
+# passes the validator.
+foreach(name ARCHIVE VERSION BITS DIR OBJDUMP)
   if(NOT DEFINED ${name})
     message(FATAL_ERROR "check_package.cmake needs -D${name}=...")
   endif()
@@ -26,6 +27,20 @@ execute_process(COMMAND ${OBJDUMP} -t ${root}/stepgate.dll OUTPUT_VARIABLE symbo
 if(NOT symbols MATCHES "no symbols")
   message(FATAL_ERROR "the shipped stepgate.dll is not stripped")
 endif()
+if(BITS EQUAL 64)
+  set(format pei-x86-64)
+else()
+  set(format pei-i386)
+endif()
+foreach(program stepgate.dll gatehost.exe)
+  execute_process(COMMAND ${OBJDUMP} -f ${root}/${program} OUTPUT_VARIABLE header)
+  if(NOT header MATCHES "file format ${format}\n")
+    message(FATAL_ERROR "the ${BITS}-bit archive's ${program} is not ${format}: ${header}")
+  endif()
+endforeach()
+if(NOT DEFINED WINE_RUN)
+  return()
+endif()
 
 string(REPLACE "." "\\." version "${VERSION}")
 # Runs the unpacked gatehost on the unpacked DLL; its output lands in `output`, a failure stops the check.
@@ -41,7 +56,8 @@ endfunction()
 
 run_gatehost(info info)
 # Lines end in CR LF: the Windows runtime writes standard output in text mode.
-foreach(line "^gatehost ${version}\r?\n" "\nfileVersion +${version}\\.0\r?\n" "\nproductVersion +${version}\r?\n")
+foreach(line "^gatehost ${version}\r?\n" "\nfileVersion +${version}\\.0\r?\n"
+             "\nproductVersion +${version}\r?\n" "\ndescription +[^\n]*\\(${BITS}-bit\\)\r?\n")
   if(NOT info MATCHES "${line}")
     message(FATAL_ERROR "gatehost info printed no line matching ${line}")
   endif()

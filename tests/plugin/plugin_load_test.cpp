@@ -16,26 +16,6 @@ intptr_t PLUGIN_CDECL refusingHost(PluginRecord*, int32_t, int32_t, intptr_t, vo
 
 } // namespace
 
-TEST(PluginDll, ExportsMainAndHandsOutAWorkingRecord) {
-  PluginLibrary library(kPlugin);
-  ASSERT_TRUE(library.loaded()) << library.error();
-  PluginHost host(library);
-  PluginRecord* record = host.record();
-  ASSERT_NE(record, nullptr);
-  EXPECT_EQ(record->signature, 0x56737450);
-  EXPECT_EQ(record->programCount, 16);
-  EXPECT_EQ(record->parameterCount, 34);
-  EXPECT_EQ(record->inputCount, 2);
-  EXPECT_EQ(record->outputCount, 2);
-  EXPECT_EQ(record->capabilityFlags & (Meter | OverwritingProcess), Meter | OverwritingProcess);
-  EXPECT_EQ(record->pluginVersion, 1);
-  EXPECT_EQ(record->ioSampleRatio, 1.0f);
-  for (uint8_t byte : record->reservedTail) EXPECT_EQ(byte, 0);
-  EXPECT_EQ(host.programName(), "Init 1");
-  EXPECT_EQ(host.parameterName(33), "BarWidth");
-  EXPECT_EQ(host.parameterText(32), "0.500000");
-}
-
 TEST(PluginDll, HostWithoutAVersionGetsNoRecord) {
   PluginLibrary library(kPlugin);
   ASSERT_TRUE(library.loaded()) << library.error();
