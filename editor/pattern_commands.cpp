@@ -1,14 +1,13 @@
 // The commands of the pattern menu, each a function of the live pattern.
 #include "editor/pattern_commands.h"
 
-#include <cstring>
 #include <vector>
 
 #include "editor/pattern_menu.h"
 #include "gate/step_gate.h"
-#include "resources/resource_ids.h"
+#include "resources/bank_resource.h"
 #include "toolkit/graphics/clipboard.h"
-#include "toolkit/graphics/resource_bytes.h"
+#include "toolkit/graphics/module_instance.h"
 #include "toolkit/graphics/tick_source.h"
 
 PatternCommands::PatternCommands(const StepGate& gate) : gate_(gate), random_(currentTicks()) {}
@@ -48,10 +47,7 @@ std::optional<Pattern> PatternCommands::run(int32_t command, HWND window) {
     break;
   }
   const int32_t factory = command - FirstFactoryPattern;
-  const std::vector<uint8_t> bank = resourceBytes("BANK", RESOURCE_BANK);
-  if (factory < 0 || factory >= kProgramCount || bank.size() < (factory + 1) * sizeof(ProgramRecord))
-    return std::nullopt;
-  ProgramRecord record;
-  std::memcpy(&record, bank.data() + factory * sizeof(ProgramRecord), sizeof record);
-  return patternOf(record);
+  const std::vector<ProgramRecord> bank = readBankResource(moduleInstance);
+  if (factory < 0 || factory >= static_cast<int32_t>(bank.size())) return std::nullopt;
+  return patternOf(bank[static_cast<size_t>(factory)]);
 }

@@ -41,12 +41,13 @@ std::string Readout::text() const { return label_ != nullptr ? label_->text() : 
 
 std::string Readout::textFor(int32_t index) const {
   char name[16];
-  if (index >= FirstStepLevel && index < FirstStepSwitch)
-    std::snprintf(name, sizeof name, "Step %d", index - FirstStepLevel + 1);
-  else if (index >= FirstStepSwitch && index < InterpolParameter)
-    std::snprintf(name, sizeof name, "Switch %d", index - FirstStepSwitch + 1);
+  const ParameterSlot slot = parameterSlot(index);
+  if (slot.kind == ParameterKind::StepLevel)
+    std::snprintf(name, sizeof name, "Step %d", slot.step + 1);
+  else if (slot.kind == ParameterKind::StepSwitch)
+    std::snprintf(name, sizeof name, "Switch %d", slot.step + 1);
   else
-    std::snprintf(name, sizeof name, "%s", index == InterpolParameter ? "Smooth" : "Shift");
+    std::snprintf(name, sizeof name, "%s", slot.kind == ParameterKind::Interpol ? "Smooth" : "Shift");
   // The dispatcher's texts are 8 characters, padded with blanks; a few more for safety.
   char value[32] = "";
   char unit[32] = "";

@@ -134,14 +134,22 @@ void StepGateEditor::followChangedParameters() {
 
 ValueWidget* StepGateEditor::controlOf(int32_t index) const {
   if (rootView == nullptr) return nullptr;
-  if (index >= FirstStepLevel && index < InterpolParameter) return stepControls_[index];
-  if (index == InterpolParameter) return interpolFader_;
-  if (index == BarWidthParameter) return barWidthFader_;
+  switch (parameterSlot(index).kind) {
+  case ParameterKind::StepLevel:
+  case ParameterKind::StepSwitch:
+    return stepControls_[index];
+  case ParameterKind::Interpol:
+    return interpolFader_;
+  case ParameterKind::BarWidth:
+    return barWidthFader_;
+  case ParameterKind::None:
+    break;
+  }
   return nullptr;
 }
 
 void StepGateEditor::parameterChanged(int32_t index, float) {
-  if (index < 0 || index >= GateParameterCount) return;
+  if (!isGateParameter(index)) return;
   // Release: the window's thread that takes the bit also sees the value stored before it.
   changedParameters_[static_cast<size_t>(index / kMaskBits)].fetch_or(1u << (index % kMaskBits),
                                                                       std::memory_order_release);
@@ -150,7 +158,7 @@ void StepGateEditor::parameterChanged(int32_t index, float) {
 
 void StepGateEditor::controlEdited(Canvas* canvas, ValueWidget* control) {
   const int32_t tag = control->tag();
-  if (tag >= FirstStepLevel && tag <= BarWidthParameter) {
+  if (isGateParameter(tag)) {
     gestures_.edit(tag, control->value());
     control->refreshIfChanged(canvas);
     // A drag keeps the pointer's messages away: the readout follows the edit instead.

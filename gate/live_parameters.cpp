@@ -8,13 +8,13 @@ LiveParameters::LiveParameters() {
 }
 
 void LiveParameters::write(int32_t index, float value) {
-  if (index < 0 || index >= GateParameterCount) return;
+  if (!isGateParameter(index)) return;
   values_[static_cast<size_t>(index)].store(value, std::memory_order_relaxed);
   generation_.fetch_add(1, std::memory_order_release);
 }
 
 float LiveParameters::read(int32_t index) const {
-  if (index < 0 || index >= GateParameterCount) return 0.0f;
+  if (!isGateParameter(index)) return 0.0f;
   return values_[static_cast<size_t>(index)].load(std::memory_order_relaxed);
 }
 

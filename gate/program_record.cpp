@@ -22,10 +22,19 @@ float* ProgramRecord::slotOf(int32_t index) {
 }
 
 const float* ProgramRecord::slotOf(int32_t index) const {
-  if (index >= FirstStepLevel && index < FirstStepSwitch) return &stepLevels[index - FirstStepLevel];
-  if (index >= FirstStepSwitch && index < InterpolParameter) return &stepSwitches[index - FirstStepSwitch];
-  if (index == InterpolParameter) return &interpol;
-  if (index == BarWidthParameter) return &barWidth;
+  const ParameterSlot slot = parameterSlot(index);
+  switch (slot.kind) {
+  case ParameterKind::StepLevel:
+    return &stepLevels[slot.step];
+  case ParameterKind::StepSwitch:
+    return &stepSwitches[slot.step];
+  case ParameterKind::Interpol:
+    return &interpol;
+  case ParameterKind::BarWidth:
+    return &barWidth;
+  case ParameterKind::None:
+    break;
+  }
   return nullptr;
 }
 

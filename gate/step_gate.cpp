@@ -80,14 +80,23 @@ float StepGate::readParameter(int32_t index) { return live_.read(index); }
 
 void StepGate::fetchParameterName(int32_t index, char* text) {
   if (text == nullptr) return;
-  if (index >= FirstStepLevel && index < FirstStepSwitch)
-    std::snprintf(text, kParameterTextSize, " Bar %02d ", static_cast<int>(index - FirstStepLevel));
-  else if (index >= FirstStepSwitch && index < InterpolParameter)
-    std::snprintf(text, kParameterTextSize, "BarSW%02d ", static_cast<int>(index - FirstStepSwitch));
-  else if (index == InterpolParameter)
+  const ParameterSlot slot = parameterSlot(index);
+  switch (slot.kind) {
+  case ParameterKind::StepLevel:
+    std::snprintf(text, kParameterTextSize, " Bar %02d ", static_cast<int>(slot.step));
+    break;
+  case ParameterKind::StepSwitch:
+    std::snprintf(text, kParameterTextSize, "BarSW%02d ", static_cast<int>(slot.step));
+    break;
+  case ParameterKind::Interpol:
     std::snprintf(text, kParameterTextSize, "Interpol");
-  else if (index == BarWidthParameter)
+    break;
+  case ParameterKind::BarWidth:
     std::snprintf(text, kParameterTextSize, "BarWidth");
+    break;
+  case ParameterKind::None:
+    break;
+  }
 }
 
 void StepGate::fetchParameterUnit(int32_t, char* text) {
@@ -96,8 +105,9 @@ void StepGate::fetchParameterUnit(int32_t, char* text) {
 
 void StepGate::fetchParameterValueText(int32_t index, char* text) {
   if (text == nullptr) return;
-  if (index >= FirstStepLevel && index <= InterpolParameter)
-    floatToText(readParameter(index), text);
-  else if (index == BarWidthParameter)
+  const ParameterKind kind = parameterSlot(index).kind;
+  if (kind == ParameterKind::BarWidth)
     decibelsToText(readParameter(index), text);
+  else if (kind != ParameterKind::None)
+    floatToText(readParameter(index), text);
 }

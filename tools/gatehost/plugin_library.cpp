@@ -4,14 +4,10 @@
 
 #include <windows.h>
 
-#include <cstring>
-
+#include "resources/bank_resource.h"
 #include "tools/gatehost/module_kind.h"
 
 namespace {
-
-constexpr WORD kBankLanguage = 1033;
-constexpr int kBankResourceId = 1;
 
 // The file LoadLibrary would load: a bare name is looked for beside the program first, as LoadLibrary does.
 std::string fileToLoad(const std::string& path) {
@@ -40,16 +36,4 @@ PluginLibrary::~PluginLibrary() {
   if (module_ != nullptr) FreeLibrary(static_cast<HMODULE>(module_));
 }
 
-std::vector<ProgramRecord> PluginLibrary::bank() const {
-  std::vector<ProgramRecord> records;
-  HMODULE module = static_cast<HMODULE>(module_);
-  if (module == nullptr) return records;
-  HRSRC found = FindResourceExA(module, "BANK", MAKEINTRESOURCEA(kBankResourceId), kBankLanguage);
-  if (found == nullptr) return records;
-  HGLOBAL handle = LoadResource(module, found);
-  const void* bytes = handle != nullptr ? LockResource(handle) : nullptr;
-  if (bytes == nullptr) return records;
-  records.resize(SizeofResource(module, found) / sizeof(ProgramRecord));
-  std::memcpy(records.data(), bytes, records.size() * sizeof(ProgramRecord));
-  return records;
-}
+std::vector<ProgramRecord> PluginLibrary::bank() const { return readBankResource(module_); }
