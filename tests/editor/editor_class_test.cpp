@@ -5,17 +5,22 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <random>
 
 #include "editor/pattern_menu.h"
 #include "editor/step_gate_editor.h"
 #include "gate/step_gate_edit.h"
+#include "resources/resource_ids.h"
 #include "tests/editor/editor_pixels.h"
 #include "tests/support/recording_host.h"
 #include "tests/toolkit/support/host_window.h"
+#include "tests/toolkit/support/manual_clock.h"
 #include "tests/toolkit/support/memory_surface.h"
 #include "toolkit/controls/value_widget.h"
 #include "toolkit/graphics/canvas.h"
 #include "toolkit/graphics/clipboard.h"
+#include "toolkit/graphics/pixmap.h"
+#include "toolkit/graphics/pixmap_ref.h"
 #include "toolkit/graphics/root_view.h"
 #include "toolkit/graphics/window_device.h"
 #include "tools/probe/resource_census.h"
@@ -120,6 +125,28 @@ TEST(StepGateEditor, FirstIdleDrawsTheCurveOfTheCurrentTable) {
   EXPECT_LT(curveRow(table, 40), curveRow(table, 53));
 }
 
+// The hints under the readout are the background bitmap's own pixels, at their own place.
+TEST(StepGateEditor, ReadoutHintsAreTheBackgroundAtItsPlace) {
+  GateWithEditor edited;
+  OpenEditor editor(edited.gate);
+  editor.idle();
+  const CapturedImage image = captureClientArea(editor.window.handle());
+  ASSERT_EQ(image.width, 386);
+  MemorySurface background(386, 240, colorBlack);
+  {
+    const PixmapRef pixmap = PixmapRef::adopt(new Pixmap(RESOURCE_BACKGROUND));
+    Canvas canvas(nullptr, background.device(), nullptr);
+    pixmap->drawOpaque(&canvas, Rect(0, 0, 386, 240), Point(0, 0));
+  }
+  int32_t differing = 0;
+  for (int32_t y = 210; y <= 232; ++y)
+    for (int32_t x = 11; x <= 375; ++x) {
+      const Color wanted = background.pixel(x, y);
+      differing += pixelAt(image, x, y) == Rgb{wanted.red, wanted.green, wanted.blue} ? 0 : 1;
+    }
+  EXPECT_EQ(differing, 0);
+}
+
 TEST(StepGateEditor, ProgramSelectionMovesEveryControlAndAsksForOneUpdate) {
   GateWithEditor edited;
   StepGateEdit& gate = edited.gate;
@@ -161,6 +188,8 @@ TEST(StepGateEditor, ControlEditTellsTheHostAndMovesTheEffect) {
     edited.editor->controlEdited(&canvas, fader);
   }
   EXPECT_EQ(fader->shownValue(), 0.375f);
+  // A drag, a wheel turn or a reset holds the pointer's messages back: the readout follows the edit.
+  EXPECT_EQ(edited.editor->readout(), "Step 4  0.375000");
   EXPECT_EQ(gate.readParameter(3), 0.375f);
   EXPECT_EQ(gate.program(0).stepLevels[3], 0.375f);
   EXPECT_TRUE(edited.editor->isUpdatePending());
@@ -235,18 +264,28 @@ ProgramRecord bankRecord(int32_t number) {
 } // namespace
 
 TEST(StepGateEditor, PatternCommandsWriteWhatTheyChangeTellTheHostAndMoveTheControls) {
+  // The randomizing commands draw from a generator seeded with the tick count at the editor's making.
+  constexpr uint32_t kSeed = 4242;
+  ManualClock clock(kSeed);
   RecordingHost host;
   GateWithEditor edited(host.callback());
   StepGateEdit& gate = edited.gate;
   OpenEditor editor(gate);
   const Pattern start = distinctPattern();
+  std::mt19937 random(kSeed);
   const struct {
     int32_t command;
     Pattern expected;
   } cases[] = {
-      {RotateLeft, rotated(start, -1)},      {RotateRight, rotated(start, 1)},
-      {InvertLevels, invertedLevels(start)}, {ClearLevels, clearedLevels(start)},
-      {ResetPattern, initPattern()},         {FirstFactoryPattern + 2, patternOf(bankRecord(2))},
+      {RotateLeft, rotated(start, -1)},
+      {RotateRight, rotated(start, 1)},
+      {InvertLevels, invertedLevels(start)},
+      {ClearLevels, clearedLevels(start)},
+      {ResetPattern, initPattern()},
+      {FirstFactoryPattern + 2, patternOf(bankRecord(2))},
+      // In this order: the editor draws from its generator as the table was built.
+      {RandomizeLevels, randomLevels(start, random)},
+      {RandomizeSwitches, randomSwitches(start, random)},
   };
   ASSERT_NE(patternOf(bankRecord(2)), Pattern{});
   for (const auto& c : cases) {
@@ -283,6 +322,7 @@ TEST(StepGateEditor, CopiedPatternPastesIntoAnotherInstanceExactlyAndMalformedTe
   writeAll(second.gate, initPattern());
   second.editor->runPatternCommand(PastePattern);
   EXPECT_EQ(second.editor->pasteRefusal(), "Too few values");
+  EXPECT_EQ(second.editor->readout(), "Paste refused: Too few values");
   for (int32_t index = 0; index < GateParameterCount; ++index)
     EXPECT_EQ(second.gate.readParameter(index), initPattern()[index]) << index;
 }
@@ -306,7 +346,14 @@ TEST(StepGateEditor, ReadoutNamesTheControlUnderThePointerWithTheHostsTextAndGiv
     edited.editor->pointerMoved(c.at);
     EXPECT_EQ(edited.editor->readout(), c.expected) << c.at.h << "," << c.at.v;
   }
+  // Automation of the control under the pointer shows at the next idle; once the pointer left, it does not.
   edited.editor->pointerMoved(Point(87, 150));
+  edited.gate.writeParameter(4, 0.75f);
+  editor.idle();
+  EXPECT_EQ(edited.editor->readout(), "Step 5  0.750000");
   edited.editor->pointerLeft();
+  EXPECT_EQ(edited.editor->readout(), "");
+  edited.gate.writeParameter(4, 0.5f);
+  editor.idle();
   EXPECT_EQ(edited.editor->readout(), "");
 }

@@ -1,6 +1,7 @@
 // Checks the pattern text (exact round trips, refusal of every malformed text) and the pattern tools.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -92,6 +93,11 @@ TEST(PatternTools, ChangeOnlyWhatTheyName) {
   EXPECT_GT(switchesOn, 0);
   EXPECT_LT(switchesOn, kStepCount);
   EXPECT_NE(levels, start);
+  // Drawn from the whole range: some of 16 levels fall in each half.
+  const auto [lowest, highest] =
+      std::minmax_element(levels.begin() + FirstStepLevel, levels.begin() + FirstStepSwitch);
+  EXPECT_LT(*lowest, 0.5f);
+  EXPECT_GT(*highest, 0.5f);
   for (const Pattern& changed : {right, invertedLevels(start), clearedLevels(start), levels, switches}) {
     EXPECT_EQ(changed[InterpolParameter], start[InterpolParameter]);
     EXPECT_EQ(changed[BarWidthParameter], start[BarWidthParameter]);

@@ -162,4 +162,18 @@ TEST(EditorBase, DefaultsAnswerNoRectangleAndStoreTheWindow) {
   EXPECT_TRUE(editor.isUpdatePending());
   editor.onIdle();
   EXPECT_FALSE(editor.isUpdatePending());
+
+  // A request made while an update is applied (a write from another thread, say) waits for the next idle.
+  struct RequestingEditor : EditorBase {
+    using EditorBase::EditorBase;
+    void applyUpdate() override {
+      if (++updates == 1) requestUpdate();
+    }
+    int32_t updates = 0;
+  } requesting(&effect);
+  requesting.requestUpdate();
+  requesting.onIdle();
+  EXPECT_TRUE(requesting.isUpdatePending());
+  requesting.onIdle();
+  EXPECT_EQ(requesting.updates, 2);
 }
