@@ -30,11 +30,7 @@ StepPattern LiveParameters::pattern() const {
   return pattern;
 }
 
-const GainTable& FollowedGainTable::follow(const LiveParameters& live) {
-  const uint32_t generation = live.generation();
-  if (generation != builtGeneration_) {
-    buildGainTable(table_, live.pattern());
-    builtGeneration_ = generation;
-  }
-  return table_;
+void FollowedGainTable::rebuild(const LiveParameters& live, uint32_t generation) {
+  buildGainTable(table_, live.pattern());
+  builtGeneration_ = generation;
 }

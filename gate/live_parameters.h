@@ -40,12 +40,18 @@ private:
 // table depends on the 34 values alone, both hold the same table for the same values.
 class FollowedGainTable {
 public:
-  // The table for every value written before this call.
-  const GainTable& follow(const LiveParameters& live);
+  // The table for every value written before this call. Inline: the audio thread asks once per block.
+  const GainTable& follow(const LiveParameters& live) {
+    const uint32_t generation = live.generation();
+    if (generation != builtGeneration_) rebuild(live, generation);
+    return table_;
+  }
   // Whether the values were written since the last build, so follow would build.
   bool isStale(const LiveParameters& live) const { return live.generation() != builtGeneration_; }
 
 private:
+  void rebuild(const LiveParameters& live, uint32_t generation);
+
   // All zeros is the table of all-zero values, which is what a fresh LiveParameters holds at generation 0.
   GainTable table_{};
   uint32_t builtGeneration_ = 0;
