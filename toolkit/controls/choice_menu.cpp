@@ -8,9 +8,9 @@
 #include "toolkit/controls/control_common.h"
 #include "toolkit/controls/popup_menu.h"
 #include "toolkit/graphics/canvas.h"
+#include "toolkit/graphics/native_handles.h"
 #include "toolkit/graphics/pixmap.h"
 #include "toolkit/graphics/root_view.h"
-#include "toolkit/graphics/window_device.h"
 
 ChoiceMenu::ChoiceMenu(const Rect& size, ValueListener* listener, int32_t tag, Pixmap* background,
                        Pixmap* pressedLook, int32_t style)
