@@ -1,21 +1,16 @@
-// ChoiceMenu: the entry list and its current-index rules, and the popup menu run from a press.
+// ChoiceMenu: the entry list and its current-index rules, and the popup menu of the list run from a press.
 #include "toolkit/controls/choice_menu.h"
 
 #include <cstring>
 #include <utility>
+#include <vector>
 
 #include "toolkit/controls/control_common.h"
+#include "toolkit/controls/popup_menu.h"
 #include "toolkit/graphics/canvas.h"
+#include "toolkit/graphics/native_handles.h"
 #include "toolkit/graphics/pixmap.h"
 #include "toolkit/graphics/root_view.h"
-#include "toolkit/graphics/window_device.h"
-
-namespace {
-
-// A command parameter from the menu carries the item's identifier in its low 16 bits and nothing above.
-constexpr WPARAM kMenuCommandLimit = 0x10000;
-
-} // namespace
 
 ChoiceMenu::ChoiceMenu(const Rect& size, ValueListener* listener, int32_t tag, Pixmap* background,
                        Pixmap* pressedLook, int32_t style)
@@ -35,8 +30,6 @@ void ChoiceMenu::mousePressed(Canvas* canvas, Point&) {
   root->setEditingWidget(this);
   gainFocus();
 }
-
-void ChoiceMenu::dropFocus() { menu_ = nullptr; }
 
 void ChoiceMenu::gainFocus() {
   RootView* root = parent();
@@ -59,30 +52,13 @@ void ChoiceMenu::gainFocus() {
 int32_t ChoiceMenu::runMenu(HWND window) {
   RECT frame{};
   GetWindowRect(window, &frame);
-  menu_ = CreatePopupMenu();
   const bool marksCurrent = (style() & labelMenuMarksCurrent) != 0;
-  for (int32_t i = 0; i < count_; ++i) {
-    if (isSeparator(i)) {
-      AppendMenuA(menu_, MF_SEPARATOR, 0, nullptr);
-    } else {
-      const UINT mark = marksCurrent && i == current_ ? MF_CHECKED : MF_UNCHECKED;
-      AppendMenuA(menu_, MF_STRING | mark, static_cast<UINT_PTR>(i), items_[i].get());
-    }
-  }
-  const int32_t x = frame.left + size_.left;
-  const int32_t y = frame.top + ((style() & labelMenuAtTop) != 0 ? size_.top : size_.bottom);
-
-  int32_t chosen = -1;
-  MSG message;
-  if (TrackPopupMenu(menu_, TPM_LEFTBUTTON, x, y, 0, window, nullptr) != 0 &&
-      PeekMessageA(&message, window, WM_COMMAND, WM_COMMAND, PM_REMOVE) != 0 &&
-      message.wParam < kMenuCommandLimit) {
-    chosen = LOWORD(message.wParam);
-  }
-  // The click that closed the menu (its press and its release) must not reach the editor.
-  for (int32_t i = 0; i < 2; ++i) PeekMessageA(&message, window, WM_LBUTTONDOWN, WM_MBUTTONUP, PM_REMOVE);
-  DestroyMenu(menu_);
-  menu_ = nullptr;
+  std::vector<MenuEntry> entries;
+  for (int32_t i = 0; i < count_; ++i)
+    entries.push_back({items_[i].get(), i, {}, marksCurrent && i == current_});
+  const POINT corner{frame.left + size_.left,
+                     frame.top + ((style() & labelMenuAtTop) != 0 ? size_.top : size_.bottom)};
+  const int32_t chosen = runMenuAt(window, corner, MenuButton::left, entries);
   // A listener may have changed the list while the menu was open.
   return holds(chosen) ? chosen : -1;
 }

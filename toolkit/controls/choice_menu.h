@@ -22,7 +22,6 @@ public:
   void paint(Canvas* canvas) override;
   // A plain left press runs the menu.
   void mousePressed(Canvas* canvas, Point& point) override;
-  void dropFocus() override;
   // Runs the popup menu until it closes; a choice becomes current and is reported, even when it was the
   // current entry already.
   void gainFocus() override;
@@ -47,8 +46,6 @@ private:
   const char* currentText() const;
   int32_t runMenu(HWND window);
 
-  // Exists only while the menu is open.
-  HMENU menu_ = nullptr;
   std::unique_ptr<char[]> items_[kMaxItems];
   int32_t count_ = 0;
   int32_t current_ = -1;

@@ -1,12 +1,16 @@
-// The controls' shared reports, latching press, clamps and frame copy.
+// The controls' shared reports, latching press, reset, clamps and frame copy.
 #include "toolkit/controls/control_common.h"
 
+#include <windows.h>
+
 #include <cmath>
+#include <cstdlib>
 
 #include "toolkit/controls/value_listener.h"
 #include "toolkit/controls/value_widget.h"
 #include "toolkit/graphics/canvas.h"
 #include "toolkit/graphics/pixmap.h"
+#include "toolkit/graphics/tick_source.h"
 
 namespace {
 
@@ -37,6 +41,27 @@ void trackLatch(ValueWidget& control, Canvas* canvas, Point& point) {
       control, canvas, point, state,
       [&](Point at, ButtonState) { return at.liesIn(control.size()) ? opposite(atPress) : atPress; },
       anyButtonHeld);
+}
+
+bool DoubleClick::completedBy(Point point) {
+  const uint32_t now = currentTicks();
+  const bool completed = pressedBefore_ && now - lastPressTicks_ <= GetDoubleClickTime() &&
+                         std::abs(point.h - lastPressPoint_.h) <= GetSystemMetrics(SM_CXDOUBLECLK) / 2 &&
+                         std::abs(point.v - lastPressPoint_.v) <= GetSystemMetrics(SM_CYDOUBLECLK) / 2;
+  pressedBefore_ = !completed;
+  lastPressTicks_ = now;
+  lastPressPoint_ = point;
+  return completed;
+}
+
+bool resetOnPress(ValueWidget& control, Canvas* canvas, ButtonState state, Point point,
+                  DoubleClick* doubleClick) {
+  const bool resets = state == leftPressWithAlt || (doubleClick != nullptr && isPlainOrFineLeftPress(state) &&
+                                                    doubleClick->completedBy(point));
+  if (!resets) return false;
+  control.putValue(control.resetValue());
+  reportIfChanged(control, canvas);
+  return true;
 }
 
 float clampToUnit(float value) {

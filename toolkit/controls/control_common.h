@@ -1,5 +1,6 @@
-// What the faders, buttons and switches share: the report to the listener, the latching press, the unit
-// clamp, a float to pixel truncation that stays defined for any value, and the copy of one frame.
+// What the faders, buttons and switches share: the report to the listener, the latching press, the reset
+// by Alt+click or double click, the unit clamp, a float to pixel truncation that stays defined for any
+// value, and the copy of one frame.
 #pragma once
 
 #include <cstdint>
@@ -46,6 +47,31 @@ inline bool anyButtonHeld(ButtonState state) { return state != 0; }
 // the press with the pointer inside the control (edges included) and that value outside it; a press
 // already released when handled flips the value once.
 void trackLatch(ValueWidget& control, Canvas* canvas, Point& point);
+
+// A left press with or without Shift: the presses that drag a fader (Shift finely) and make double clicks.
+inline bool isPlainOrFineLeftPress(ButtonState state) {
+  return state == leftPress || state == leftPressWithShift;
+}
+
+// A control's memory of its last plain or fine left press, to tell the second press of a double click:
+// the window class sends a double click as two presses.
+class DoubleClick {
+public:
+  // True when the press comes soon enough and near enough after the last one. A press that completes a
+  // double click starts none, so the third press of a quick triple click is a first again.
+  bool completedBy(Point point);
+
+private:
+  uint32_t lastPressTicks_ = 0;
+  Point lastPressPoint_;
+  bool pressedBefore_ = false;
+};
+
+// Sets the control to its reset value on the presses that ask for it, reporting a change: Alt+click, and
+// where the control remembers its presses (`doubleClick`, else null) the second press of a double click.
+// True when the press reset the control, which ends its handling; the listener repaints, not the control.
+bool resetOnPress(ValueWidget& control, Canvas* canvas, ButtonState state, Point point,
+                  DoubleClick* doubleClick);
 
 // Above 1 becomes 1; below 0, or not a number, becomes 0.
 float clampToUnit(float value);

@@ -79,11 +79,7 @@ void Dial::paint(Canvas* canvas) {
 void Dial::mousePressed(Canvas* canvas, Point& point) {
   if (!clickable_) return;
   const ButtonState state = canvas->buttonState();
-  if (state == leftPressWithAlt) {
-    value_ = resetValue_;
-    reportIfChanged(*this, canvas);
-    return;
-  }
+  if (resetOnPress(*this, canvas, state, point, nullptr)) return;
   // Relative to the control's corner, the frame valueToPointer answers in: the angle is measured around
   // the centre of the arc the handle is drawn on.
   trackPointer(

@@ -2,14 +2,9 @@
 // HorizontalFader runs the same code along the x axis.
 #include "toolkit/controls/fader.h"
 
-#include <windows.h>
-
-#include <cstdlib>
-
 #include "toolkit/graphics/canvas.h"
 #include "toolkit/graphics/offscreen_canvas.h"
 #include "toolkit/graphics/pixmap.h"
-#include "toolkit/graphics/tick_source.h"
 
 namespace {
 
@@ -85,28 +80,7 @@ void Fader::paintAlong(Canvas* canvas, Axis axis) {
 void Fader::trackAlong(Canvas* canvas, Point& point, Axis axis) {
   if (!clickable_) return;
   ButtonState state = canvas->buttonState();
-  if (state == leftPressWithAlt) {
-    // The listener repaints; the fader does not.
-    value_ = resetValue_;
-    reportIfChanged(*this, canvas);
-    return;
-  }
-  if (state != leftPress && state != leftPressWithShift) return;
-
-  // The window class sends a double click as two presses: the second, soon enough and near enough,
-  // resets the fader as Alt+click does.
-  const uint32_t now = currentTicks();
-  const bool doubleClick = pressedBefore_ && now - lastPressTicks_ <= GetDoubleClickTime() &&
-                           std::abs(point.h - lastPressPoint_.h) <= GetSystemMetrics(SM_CXDOUBLECLK) / 2 &&
-                           std::abs(point.v - lastPressPoint_.v) <= GetSystemMetrics(SM_CYDOUBLECLK) / 2;
-  pressedBefore_ = !doubleClick;
-  lastPressTicks_ = now;
-  lastPressPoint_ = point;
-  if (doubleClick) {
-    value_ = resetValue_;
-    reportIfChanged(*this, canvas);
-    return;
-  }
+  if (resetOnPress(*this, canvas, state, point, &doubleClick_) || !isPlainOrFineLeftPress(state)) return;
 
   // Only the handle as last painted can be grabbed, so the handle never jumps to the pointer.
   const Rect grabArea =
@@ -133,6 +107,5 @@ void Fader::trackAlong(Canvas* canvas, Point& point, Axis axis) {
     if ((held & shiftKey) != 0) position = anchor + (position - anchor) / 10.0f;
     return clampToUnit(position);
   };
-  trackPointer(*this, canvas, point, state, valueAt,
-               [](ButtonState held) { return held == leftPress || held == leftPressWithShift; });
+  trackPointer(*this, canvas, point, state, valueAt, isPlainOrFineLeftPress);
 }

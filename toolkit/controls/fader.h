@@ -1,5 +1,5 @@
 // Fader: the vertical bitmap slider. A handle pixmap slides over a track pixmap; dragging the handle sets
-// the value, one tenth as fast with Shift held, and Alt+click restores the reset value.
+// the value, one tenth as fast with Shift held, and Alt+click or a double click restores the reset value.
 #pragma once
 
 #include <cstdint>
@@ -59,12 +59,9 @@ private:
   // The handle's leading edge in window coordinates as last painted: presses grab the handle there.
   int32_t handlePosition_;
   bool transparentHandle_ = true;
+  DoubleClick doubleClick_;
   // Handle travel in control coordinates, from the leading edge at the minimum position to the
   // trailing edge at the maximum position.
-  // The last plain left press, to tell the second press of a double click.
-  uint32_t lastPressTicks_ = 0;
-  Point lastPressPoint_;
-  bool pressedBefore_ = false;
   int32_t travelStart_;
   int32_t travelEnd_;
   int32_t controlWidth_;

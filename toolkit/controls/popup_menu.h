@@ -1,6 +1,8 @@
-// A native popup menu at a point of a root view's window, for editors that offer commands on a right
-// click. Entries with children open a submenu.
+// A native popup menu: the one runner of the pattern menu an editor offers on a right click and of the
+// choice menu's list. Entries with children open a submenu.
 #pragma once
+
+#include <windows.h>
 
 #include <cstdint>
 #include <string>
@@ -11,12 +13,21 @@
 class RootView;
 
 struct MenuEntry {
+  // "-" makes a separator.
   std::string text;
   // Answered when the entry is chosen; unused for a submenu. Any value from 0 to 32767.
   int32_t command = 0;
   std::vector<MenuEntry> submenu;
+  bool checked = false;
 };
 
-// Blocks until the menu closes; the chosen entry's command, or -1 when it was dismissed or the view has
-// no window.
+// The button that picks an entry: the one that opened the menu.
+enum class MenuButton : UINT { left = TPM_LEFTBUTTON, right = TPM_RIGHTBUTTON };
+
+// Blocks until the menu, opened for the window with its top left corner at a point of the screen, closes;
+// the chosen entry's command, or -1 when it was dismissed.
+int32_t runMenuAt(HWND window, POINT screen, MenuButton button, const std::vector<MenuEntry>& entries);
+
+// The same at a point of a root view's window, picked with the right button; also -1 when the view has no
+// window.
 int32_t runPopupMenu(RootView* view, Point at, const std::vector<MenuEntry>& entries);

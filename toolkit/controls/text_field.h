@@ -5,8 +5,10 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 
 #include "toolkit/controls/value_label.h"
+#include "toolkit/graphics/native_handles.h"
 
 // Writes the text to show for a field's text into a buffer of kLabelTextCapacity bytes that holds an
 // empty string.
@@ -36,16 +38,20 @@ public:
   virtual void installTextFilter(TextFilter filter);
 
   // Null while not editing.
-  HWND editBox() const { return editBox_; }
+  HWND editBox() const { return editBox_.get(); }
 
 private:
+  // Finds the field from the box's user data.
   static LRESULT CALLBACK editProcedure(HWND box, UINT message, WPARAM first, LPARAM second);
   void closeEditBox(bool destroyBox);
   void boxDestroyedElsewhere();
   void finishEdit(const char* before);
 
-  HWND editBox_ = nullptr;
-  HFONT editFont_ = nullptr;
+  // While editing; declared in the order that lets each go before what it uses: the procedure first,
+  // then the box, then its font.
+  FontHandle editFont_;
+  WindowHandle editBox_;
+  std::optional<WindowSubclass> boxProcedure_;
   char text_[kLabelTextCapacity];
   TextFilter filter_ = nullptr;
 };

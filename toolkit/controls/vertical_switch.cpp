@@ -39,11 +39,7 @@ float VerticalSwitch::positionAt(int32_t offset, float band, Axis axis) const {
 void VerticalSwitch::trackAlong(Canvas* canvas, Point& point, Axis axis) {
   if (!clickable_) return;
   const ButtonState state = canvas->buttonState();
-  if (state == leftPressWithAlt) {
-    value_ = resetValue_;
-    reportIfChanged(*this, canvas);
-    return;
-  }
+  if (resetOnPress(*this, canvas, state, point, nullptr)) return;
   // The vertical bands divide one frame's height, the horizontal ones the pixmap's width.
   const int32_t span = axis == Axis::vertical ? frameHeight_ : (pixmap_ != nullptr ? pixmap_->width() : 0);
   const float band = static_cast<float>(span) / static_cast<float>(positions_);

@@ -109,19 +109,7 @@ void Canvas::selectFont(int32_t index, int32_t size) {
   const FontTableEntry& entry = fontTable[index];
   fontSize_ = size != 0 ? size : entry.defaultSize;
 
-  LOGFONTA description;
-  std::memset(&description, 0, sizeof description);
-  // A negative height asks for the character height itself, internal leading excluded.
-  description.lfHeight = -fontSize_;
-  description.lfWeight = entry.weight;
-  description.lfPitchAndFamily = entry.family;
-  description.lfOutPrecision = OUT_STRING_PRECIS;
-  description.lfClipPrecision = CLIP_STROKE_PRECIS;
-  description.lfQuality = DEFAULT_QUALITY;
-  description.lfCharSet = ANSI_CHARSET;
-  std::strncpy(description.lfFaceName, entry.face, LF_FACESIZE - 1);
-
-  HFONT font = CreateFontIndirectA(&description);
+  HFONT font = createTableFont(index, fontSize_, FontLook::asListed).release();
   SelectObject(device_, font);
   if (font_ != nullptr) DeleteObject(font_);
   font_ = font;

@@ -1,7 +1,10 @@
-// FontTable: the seven fonts a canvas (and the native text field) can select by index.
+// FontTable: the seven fonts a canvas (and the native text field) can select by index, and the one place
+// that makes a font of an entry.
 #pragma once
 
 #include <cstdint>
+
+#include "toolkit/graphics/native_handles.h"
 
 enum FontFamily : uint8_t {
   familySansVariable = 0x22, // variable pitch, sans-serif
@@ -17,3 +20,11 @@ struct FontTableEntry {
 
 constexpr int32_t kFontTableSize = 7;
 extern const FontTableEntry fontTable[kFontTableSize];
+
+// The weight and family a font keeps of its entry: a canvas draws the entry as listed; the native text
+// field's box is never bold or decorative.
+enum class FontLook { asListed, regular };
+
+// The font of entry `index` (entry 0 for an index outside the table) at a character height in pixels, or
+// at the entry's own height for 0.
+FontHandle createTableFont(int32_t index, int32_t height, FontLook look);

@@ -1,7 +1,7 @@
 // Checks ChoiceMenu's popup menu driven with real synthesised input from a second thread: only a plain
 // left press opens it, a choice is reported (also of the entry already current), a dismissed menu reports
 // nothing, the closing click reaches no other control, and the menu's place, check mark and pressed look
-// follow the style.
+// follow the style; every menu opened is destroyed.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -18,6 +18,7 @@
 #include "tests/toolkit/support/scripted_input.h"
 #include "toolkit/controls/choice_menu.h"
 #include "toolkit/graphics/canvas.h"
+#include "tools/probe/resource_census.h"
 #include "tools/probe/window_capture.h"
 
 namespace {
@@ -98,6 +99,7 @@ struct MenuScene {
 
   // Presses the control for real and lets the input thread handle the menu that opens.
   void run(MenuVisit& visit) {
+    const int32_t menus = liveMenus();
     std::atomic<bool> done{false};
     std::thread input(visitMenu, window.window(), &visit, &done);
     movePointerTo(window.window(), kOnMenu);
@@ -107,6 +109,7 @@ struct MenuScene {
     // Whatever input is still queued is handled before the test looks.
     handleMessagesUntil([] { return GetAsyncKeyState(VK_LBUTTON) >= 0; });
     EXPECT_TRUE(finished);
+    EXPECT_EQ(liveMenus(), menus) << "a menu outlived its visit";
   }
 };
 

@@ -1,6 +1,6 @@
 // Checks Fader and HorizontalFader on real GDI: where the handle is painted for each value and style,
 // keyed and opaque handles, values outside 0 to 1, grabbing only on the handle, scripted drags with and
-// without Shift, the end of a drag, clamping at both ends and Alt+click reset.
+// without Shift, the end of a drag, clamping at both ends, and the reset by Alt+click or a double click.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -297,14 +297,19 @@ TEST(Fader, WheelNotchesMoveByATwentiethOrWithShiftATwoHundredthClampedAndReport
 }
 
 TEST(Fader, ASecondPlainPressSoonAndNearResetsLikeAltClick) {
+  // A third press, when `thirdAfter` is not 0, lands where the second did: it starts a double click of
+  // its own and completes none, so no second report (nothing repaints the fader in between).
   const struct {
     uint32_t after;
     Point second;
     bool resets;
-  } cases[] = {{100, Point(15, 150), true},
-               {100, Point(17, 151), true},
-               {GetDoubleClickTime() + 1, Point(15, 150), false},
-               {100, Point(15, 150 + GetSystemMetrics(SM_CYDOUBLECLK)), false}};
+    uint32_t thirdAfter;
+  } cases[] = {{100, Point(15, 150), true, 0},
+               {100, Point(17, 151), true, 0},
+               {GetDoubleClickTime(), Point(15, 150), true, 0},
+               {GetDoubleClickTime() + 1, Point(15, 150), false, 0},
+               {100, Point(15, 150 + GetSystemMetrics(SM_CYDOUBLECLK)), false, 0},
+               {100, Point(15, 150), true, 1}};
   for (const auto& c : cases) {
     FaderScene scene;
     ManualClock clock(1000);
@@ -318,6 +323,12 @@ TEST(Fader, ASecondPlainPressSoonAndNearResetsLikeAltClick) {
     Point second = c.second;
     ScriptedInput again(scene.window, {{leftPress, second}, {0, second}});
     fader->mousePressed(&scene.canvas, second);
+    if (c.thirdAfter != 0) {
+      clock.advance(c.thirdAfter);
+      Point third = c.second;
+      ScriptedInput more(scene.window, {{leftPress, third}, {0, third}});
+      fader->mousePressed(&scene.canvas, third);
+    }
     EXPECT_EQ(fader->value(), c.resets ? 0.5f : 0.2f) << c.after << " " << c.second.v;
     EXPECT_EQ(log.edits().size(), c.resets ? 1u : 0u);
   }

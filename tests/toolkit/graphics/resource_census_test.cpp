@@ -1,6 +1,6 @@
-// Proves the leak tests' counters count: five objects or windows made raise them by five, and deleting
-// them brings them back. The GDI kinds are made once first: the platform makes some objects of its own
-// on first use (stock objects) and keeps them.
+// Proves the leak tests' counters count: five objects, windows or menus made raise them by five, and
+// deleting them brings them back. The GDI kinds are made once first: the platform makes some objects of
+// its own on first use (stock objects) and keeps them.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -58,6 +58,18 @@ TEST(ResourceCensus, FiveWindowsRaiseTheCountByFive) {
     EXPECT_EQ(liveWindows(), start + 5);
   }
   EXPECT_EQ(liveWindows(), start);
+}
+
+TEST(ResourceCensus, FiveMenusRaiseTheCountByFive) {
+  // A menu bar, a popup menu holding a submenu, and two popup menus on their own.
+  const int32_t start = liveMenus();
+  HMENU bar = CreateMenu();
+  HMENU popup = CreatePopupMenu();
+  AppendMenuA(popup, MF_POPUP, reinterpret_cast<UINT_PTR>(CreatePopupMenu()), "sub");
+  HMENU others[] = {CreatePopupMenu(), CreatePopupMenu()};
+  EXPECT_EQ(liveMenus(), start + 5);
+  for (HMENU menu : {bar, popup, others[0], others[1]}) DestroyMenu(menu);
+  EXPECT_EQ(liveMenus(), start);
 }
 
 } // namespace
