@@ -9,6 +9,7 @@
 
 #include "toolkit/graphics/button_state.h"
 #include "toolkit/graphics/color.h"
+#include "toolkit/graphics/native_handles.h"
 #include "toolkit/graphics/point.h"
 #include "toolkit/graphics/rect.h"
 
@@ -77,9 +78,10 @@ private:
   Color frameColor_ = colorWhite;
   Color fillColor_ = colorBlack;
   LineStyle lineStyle_ = lineSolid;
-  HBRUSH brush_ = nullptr;
-  HPEN pen_ = nullptr;
-  HFONT font_ = nullptr;
+  // Deleted brush, pen, font, after the destructor gave the device its own back.
+  FontHandle font_;
+  PenHandle pen_;
+  BrushHandle brush_;
   HGDIOBJ savedBrush_ = nullptr;
   HGDIOBJ savedPen_ = nullptr;
   HGDIOBJ savedFont_ = nullptr;
