@@ -478,6 +478,7 @@ TEST_F(RootViewTest, HoldsTheFocusWhileThePointerIsOverItAndGivesItBackButLeaves
   } cases[] = {
       {host.handle(), root.windowHandle()}, {box.get(), box.get()}, {host.handle(), root.windowHandle()}};
   for (const auto& c : cases) {
+    SCOPED_TRACE(&c - cases);
     movePointerTo(host.handle(), Point(190, 140));
     SetFocus(c.before);
     movePointerTo(host.handle(), Point(80, 50));
