@@ -78,7 +78,8 @@ private:
   Color frameColor_ = colorWhite;
   Color fillColor_ = colorBlack;
   LineStyle lineStyle_ = lineSolid;
-  // Deleted brush, pen, font, after the destructor gave the device its own back.
+  // In this order so that, after the destructor has given the device its own objects back, the brush goes
+  // first, then the pen, then the font.
   FontHandle font_;
   PenHandle pen_;
   BrushHandle brush_;
