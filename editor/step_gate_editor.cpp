@@ -46,10 +46,10 @@ StepGateEditor::StepGateEditor(StepGate* gate)
                 static_cast<int16_t>(background_->width())};
 }
 
-Fader* StepGateEditor::addFader(const Rect& size, int32_t tag) {
+std::unique_ptr<Fader> StepGateEditor::addFader(const Rect& size, int32_t tag) {
   const int32_t maximumPosition = kFaderTop + track_->height() - handle_->height() - 1;
-  auto* fader =
-      new Fader(size, this, tag, kFaderTop, maximumPosition, handle_, track_, Point(0, 0), faderOriginBottom);
+  auto fader = std::make_unique<Fader>(size, this, tag, kFaderTop, maximumPosition, handle_, track_,
+                                       Point(0, 0), faderOriginBottom);
   fader->setHandleOrigin(Point(1, 0));
   fader->putValue(gate_->readParameter(tag));
   return fader;
@@ -62,50 +62,43 @@ int32_t StepGateEditor::openIn(void* parentWindow) {
   loadOnce(track_, RESOURCE_FADER_TRACK);
   loadOnce(handle_, RESOURCE_FADER_HANDLE);
   loadOnce(button_, RESOURCE_STEP_BUTTON);
-  rootView = new RootView(Rect(0, 0, background_->width(), background_->height()),
-                          static_cast<HWND>(parentWindow), this);
+  rootView = std::make_unique<RootView>(Rect(0, 0, background_->width(), background_->height()),
+                                        static_cast<HWND>(parentWindow), this);
   rootView->setBackdrop(background_);
   // The readout and the curve take no presses: the menu area above them receives the presses the controls
   // leave.
-  auto* readoutLabel = new ReadoutLabel(kReadoutStrip, background_);
-  rootView->addWidget(readoutLabel);
-  readout_.attach(readoutLabel);
-  rootView->addWidget(new GainCurveView(kCurveStrip, gate_->live()));
-  rootView->addWidget(new PatternMenuArea(Rect(0, 0, background_->width(), background_->height()), this));
+  readout_.attach(rootView->addWidget(std::make_unique<ReadoutLabel>(kReadoutStrip, background_)));
+  rootView->addWidget(std::make_unique<GainCurveView>(kCurveStrip, gate_->live()));
+  rootView->addWidget(
+      std::make_unique<PatternMenuArea>(Rect(0, 0, background_->width(), background_->height()), this));
 
   const int32_t pitch = track_->width() + kColumnGap;
   Rect faderRect(kFaderLeft, kFaderTop, kFaderLeft + track_->width(), kFaderTop + track_->height());
   Rect buttonRect(kButtonLeft, kButtonTop, kButtonLeft + kButtonWidth, kButtonTop + kButtonHeight);
   for (int32_t step = 0; step < kStepCount; ++step) {
-    Fader* fader = addFader(faderRect, FirstStepLevel + step);
-    rootView->addWidget(fader);
-    stepControls_[FirstStepLevel + step] = fader;
+    stepControls_[FirstStepLevel + step] = rootView->addWidget(addFader(faderRect, FirstStepLevel + step));
 
-    auto* button = new ToggleButton(buttonRect, this, FirstStepSwitch + step, button_);
+    auto button = std::make_unique<ToggleButton>(buttonRect, this, FirstStepSwitch + step, button_);
     button->putValue(gate_->readParameter(FirstStepSwitch + step));
-    rootView->addWidget(button);
-    stepControls_[FirstStepSwitch + step] = button;
+    stepControls_[FirstStepSwitch + step] = rootView->addWidget(std::move(button));
 
     faderRect.moveBy(pitch, 0);
     buttonRect.moveBy(pitch, 0);
   }
   // Interpol stands one column after where a 17th step fader would be, BarWidth one further.
   faderRect.moveBy(pitch, 0);
-  interpolFader_ = addFader(faderRect, InterpolParameter);
+  interpolFader_ = rootView->addWidget(addFader(faderRect, InterpolParameter));
   interpolFader_->setResetValue(kInterpolReset);
-  rootView->addWidget(interpolFader_);
   faderRect.moveBy(pitch, 0);
-  barWidthFader_ = addFader(faderRect, BarWidthParameter);
+  barWidthFader_ = rootView->addWidget(addFader(faderRect, BarWidthParameter));
   barWidthFader_->setResetValue(kBarWidthReset);
-  rootView->addWidget(barWidthFader_);
 
   requestUpdate();
   return 1;
 }
 
 void StepGateEditor::closeEditor() {
-  delete rootView;
-  rootView = nullptr;
+  rootView.reset();
   for (ValueWidget*& control : stepControls_) control = nullptr;
   interpolFader_ = barWidthFader_ = nullptr;
   readout_.attach(nullptr);

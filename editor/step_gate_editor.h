@@ -6,6 +6,7 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "editor/edit_gestures.h"
@@ -50,7 +51,7 @@ public:
   ValueWidget* controlOf(int32_t index) const;
 
 private:
-  Fader* addFader(const Rect& size, int32_t tag);
+  std::unique_ptr<Fader> addFader(const Rect& size, int32_t tag);
   // Moves the controls whose parameters changed since the last call to the effect's live values.
   void followChangedParameters();
   void applyPattern(const Pattern& pattern);

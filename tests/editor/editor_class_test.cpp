@@ -19,10 +19,10 @@
 #include "toolkit/controls/value_widget.h"
 #include "toolkit/graphics/canvas.h"
 #include "toolkit/graphics/clipboard.h"
+#include "toolkit/graphics/native_handles.h"
 #include "toolkit/graphics/pixmap.h"
 #include "toolkit/graphics/pixmap_ref.h"
 #include "toolkit/graphics/root_view.h"
-#include "toolkit/graphics/window_device.h"
 #include "tools/probe/resource_census.h"
 
 namespace {

@@ -9,6 +9,7 @@
 
 #include "gate/pattern.h"
 #include "tests/editor/editor_pixels.h"
+#include "toolkit/graphics/native_handles.h"
 #include "tools/gatehost/editor_session.h"
 #include "tools/gatehost/plugin_library.h"
 
@@ -145,12 +146,12 @@ TEST(PluginEditor, CurveSurvivesRepaintsAndBeingCovered) {
 
   RECT area{};
   GetWindowRect(editor, &area);
-  HWND cover = CreateWindowExA(WS_EX_TOPMOST | WS_EX_NOACTIVATE, "STATIC", "", WS_POPUP | WS_VISIBLE,
-                               area.left, area.top, area.right - area.left, area.bottom - area.top, nullptr,
-                               nullptr, nullptr, nullptr);
-  ASSERT_NE(cover, nullptr);
+  WindowHandle cover(CreateWindowExA(WS_EX_TOPMOST | WS_EX_NOACTIVATE, "STATIC", "", WS_POPUP | WS_VISIBLE,
+                                     area.left, area.top, area.right - area.left, area.bottom - area.top,
+                                     nullptr, nullptr, nullptr, nullptr));
+  ASSERT_TRUE(cover);
   session.runIdles(2);
-  DestroyWindow(cover);
+  cover.reset();
   session.runIdles(2);
   EXPECT_EQ(changedInStrip(session.capture()), 0) << "after being covered";
 }

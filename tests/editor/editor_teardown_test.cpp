@@ -5,12 +5,15 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <optional>
 #include <thread>
 #include <vector>
 
 #include "tests/toolkit/support/host_window.h"
+#include "toolkit/graphics/native_handles.h"
 #include "tools/gatehost/plugin_host.h"
 #include "tools/gatehost/plugin_library.h"
+#include "tools/probe/host_window.h"
 #include "tools/probe/resource_census.h"
 
 namespace {
@@ -39,30 +42,24 @@ bool openEditor(PluginHost& host, HWND parent) {
 // a second thread and notes whether that write returned within a bound.
 class WritingParent {
 public:
-  explicit WritingParent(PluginHost& host) : host_(host) {
-    WNDCLASSA description{};
-    description.lpfnWndProc = &WritingParent::procedure;
-    description.hInstance = GetModuleHandleA(nullptr);
-    description.lpszClassName = kClassName;
-    RegisterClassA(&description);
-    window_ = CreateWindowExA(0, kClassName, "host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 420, 300,
-                              nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-    SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  explicit WritingParent(PluginHost& host)
+      : host_(host), window_(makeHostWindow("host", WS_OVERLAPPEDWINDOW, 420, 300)) {
+    SetWindowLongPtrA(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    subclass_.emplace(window_.get(), &WritingParent::procedure);
   }
   ~WritingParent() {
-    DestroyWindow(window_);
-    UnregisterClassA(kClassName, GetModuleHandleA(nullptr));
+    subclass_.reset();
+    window_.reset();
     for (std::thread& writer : writers_) writer.join();
     for (HANDLE done : doneEvents_) CloseHandle(done);
   }
 
-  HWND handle() const { return window_; }
+  HWND handle() const { return window_.get(); }
   int32_t writesDuringCreation = 0;
   int32_t writesDuringDestruction = 0;
   int32_t writesThatWaited = 0;
 
 private:
-  static constexpr char kClassName[] = "WritingParent";
   static constexpr DWORD kBound = 3000;
 
   static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM first, LPARAM second) {
@@ -88,7 +85,8 @@ private:
   }
 
   PluginHost& host_;
-  HWND window_;
+  WindowHandle window_;
+  std::optional<WindowSubclass> subclass_;
   std::vector<std::thread> writers_;
   std::vector<HANDLE> doneEvents_;
 };

@@ -2,26 +2,12 @@
 #include "toolkit/graphics/canvas.h"
 
 #include <cstring>
+#include <utility>
 
 #include "toolkit/graphics/font_table.h"
 #include "toolkit/graphics/input_source.h"
 
 namespace {
-
-// Shapes drawn "without outline" are filled with the current brush while the stock null pen is selected.
-class NullPenScope {
-public:
-  explicit NullPenScope(HDC device)
-      : device_(device), previous_(SelectObject(device, GetStockObject(NULL_PEN))) {}
-  ~NullPenScope() { SelectObject(device_, previous_); }
-
-  NullPenScope(const NullPenScope&) = delete;
-  NullPenScope& operator=(const NullPenScope&) = delete;
-
-private:
-  HDC device_;
-  HGDIOBJ previous_;
-};
 
 struct KeyBit {
   int32_t virtualKey;
@@ -53,9 +39,6 @@ Canvas::~Canvas() {
   if (savedBrush_ != nullptr) SelectObject(device_, savedBrush_);
   if (savedPen_ != nullptr) SelectObject(device_, savedPen_);
   if (savedFont_ != nullptr) SelectObject(device_, savedFont_);
-  if (brush_ != nullptr) DeleteObject(brush_);
-  if (pen_ != nullptr) DeleteObject(pen_);
-  if (font_ != nullptr) DeleteObject(font_);
 }
 
 void Canvas::setPenColor(Color color) {
@@ -80,10 +63,9 @@ void Canvas::rebuildPen() {
   description.lopnWidth.x = lineWidth_;
   description.lopnWidth.y = lineWidth_;
   description.lopnColor = frameColor_.nativeValue();
-  HPEN pen = CreatePenIndirect(&description);
-  SelectObject(device_, pen);
-  if (pen_ != nullptr) DeleteObject(pen_);
-  pen_ = pen;
+  PenHandle pen(CreatePenIndirect(&description));
+  SelectObject(device_, pen.get());
+  pen_ = std::move(pen);
 }
 
 void Canvas::setBrushColor(Color color) {
@@ -92,11 +74,10 @@ void Canvas::setBrushColor(Color color) {
   LOGBRUSH description{};
   description.lbStyle = BS_SOLID;
   description.lbColor = color.nativeValue();
-  HBRUSH brush = CreateBrushIndirect(&description);
-  if (brush == nullptr) return;
-  SelectObject(device_, brush);
-  if (brush_ != nullptr) DeleteObject(brush_);
-  brush_ = brush;
+  BrushHandle brush(CreateBrushIndirect(&description));
+  if (!brush) return;
+  SelectObject(device_, brush.get());
+  brush_ = std::move(brush);
 }
 
 void Canvas::setTextInk(Color color) {
@@ -109,10 +90,9 @@ void Canvas::selectFont(int32_t index, int32_t size) {
   const FontTableEntry& entry = fontTable[index];
   fontSize_ = size != 0 ? size : entry.defaultSize;
 
-  HFONT font = createTableFont(index, fontSize_, FontLook::asListed).release();
-  SelectObject(device_, font);
-  if (font_ != nullptr) DeleteObject(font_);
-  font_ = font;
+  FontHandle font = createTableFont(index, fontSize_, FontLook::asListed);
+  SelectObject(device_, font.get());
+  font_ = std::move(font);
 }
 
 void Canvas::movePen(Point point) { MoveToEx(device_, point.h, point.v, nullptr); }
@@ -129,7 +109,8 @@ void Canvas::strokePolyline(const Point* points, int32_t count) {
 
 void Canvas::paintPolygon(const Point* points, int32_t count) {
   if (points == nullptr || count < 2) return;
-  NullPenScope noOutline(device_);
+  // Shapes drawn "without outline" are filled with the current brush while the stock null pen is selected.
+  SelectedObject noOutline(device_, GetStockObject(NULL_PEN));
   Polygon(device_, reinterpret_cast<const POINT*>(points), count);
 }
 
@@ -158,12 +139,12 @@ void Canvas::strokeArc(const Rect& rect, Point from, Point to) {
 }
 
 void Canvas::paintEllipse(const Rect& rect) {
-  NullPenScope noOutline(device_);
+  SelectedObject noOutline(device_, GetStockObject(NULL_PEN));
   Ellipse(device_, rect.left + 1, rect.top + 1, rect.right, rect.bottom);
 }
 
 void Canvas::paintPie(const Rect& rect, Point from, Point to) {
-  NullPenScope noOutline(device_);
+  SelectedObject noOutline(device_, GetStockObject(NULL_PEN));
   Pie(device_, rect.left + 1, rect.top + 1, rect.right, rect.bottom, from.h, from.v, to.h, to.v);
 }
 

@@ -9,6 +9,7 @@
 
 #include "toolkit/graphics/button_state.h"
 #include "toolkit/graphics/color.h"
+#include "toolkit/graphics/native_handles.h"
 #include "toolkit/graphics/point.h"
 #include "toolkit/graphics/rect.h"
 
@@ -77,9 +78,11 @@ private:
   Color frameColor_ = colorWhite;
   Color fillColor_ = colorBlack;
   LineStyle lineStyle_ = lineSolid;
-  HBRUSH brush_ = nullptr;
-  HPEN pen_ = nullptr;
-  HFONT font_ = nullptr;
+  // In this order so that, after the destructor has given the device its own objects back, the brush goes
+  // first, then the pen, then the font.
+  FontHandle font_;
+  PenHandle pen_;
+  BrushHandle brush_;
   HGDIOBJ savedBrush_ = nullptr;
   HGDIOBJ savedPen_ = nullptr;
   HGDIOBJ savedFont_ = nullptr;

@@ -3,6 +3,8 @@
 
 #include <cstring>
 
+#include "toolkit/graphics/native_handles.h"
+
 namespace {
 
 // Far beyond any text an editor puts there; a larger block is read only this far.
@@ -11,24 +13,22 @@ constexpr size_t kLongestRead = 1 << 16;
 } // namespace
 
 bool putClipboardText(HWND owner, const std::string& text) {
-  if (OpenClipboard(owner) == 0) return false;
-  bool handedOver = false;
-  if (EmptyClipboard() != 0) {
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-    if (void* bytes = block != nullptr ? GlobalLock(block) : nullptr) {
-      std::memcpy(bytes, text.c_str(), text.size() + 1);
-      GlobalUnlock(block);
-      handedOver = SetClipboardData(CF_TEXT, block) != nullptr;
-    }
-    if (!handedOver && block != nullptr) GlobalFree(block);
-  }
-  CloseClipboard();
-  return handedOver;
+  OpenClipboardScope clipboard(owner);
+  if (!clipboard.isOpen() || EmptyClipboard() == 0) return false;
+  GlobalMemory block(GlobalAlloc(GMEM_MOVEABLE, text.size() + 1));
+  void* bytes = block ? GlobalLock(block.get()) : nullptr;
+  if (bytes == nullptr) return false;
+  std::memcpy(bytes, text.c_str(), text.size() + 1);
+  GlobalUnlock(block.get());
+  if (SetClipboardData(CF_TEXT, block.get()) == nullptr) return false;
+  block.release();
+  return true;
 }
 
 std::string clipboardText(HWND owner) {
   std::string text;
-  if (OpenClipboard(owner) == 0) return text;
+  OpenClipboardScope clipboard(owner);
+  if (!clipboard.isOpen()) return text;
   if (HANDLE block = GetClipboardData(CF_TEXT)) {
     if (const auto* bytes = static_cast<const char*>(GlobalLock(block))) {
       const size_t size = GlobalSize(block);
@@ -37,6 +37,5 @@ std::string clipboardText(HWND owner) {
       GlobalUnlock(block);
     }
   }
-  CloseClipboard();
   return text;
 }

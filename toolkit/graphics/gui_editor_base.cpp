@@ -17,6 +17,9 @@ GuiEditorBase::GuiEditorBase(PluginEffect* effect) : EditorBase(effect) {
   lastIdleTicks = currentTicks();
 }
 
+// Here, where the root view is a complete type.
+GuiEditorBase::~GuiEditorBase() = default;
+
 int32_t GuiEditorBase::queryRect(EditorRect** rect) {
   if (rect == nullptr) return 0;
   *rect = &editorRect;

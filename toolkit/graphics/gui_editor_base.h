@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include "host/editor_base.h"
 #include "host/plugin_record.h"
@@ -15,6 +16,7 @@ struct Rect;
 class GuiEditorBase : public EditorBase {
 public:
   explicit GuiEditorBase(PluginEffect* effect);
+  ~GuiEditorBase() override;
 
   int32_t queryRect(EditorRect** rect) override;
   int32_t openIn(void* parentWindow) override;
@@ -30,12 +32,12 @@ public:
   // Runs onIdle and gives the host an idle call, at most once per 50 ms however often it is called.
   void throttledIdle();
 
-  RootView* openRootView() const { return rootView; }
+  RootView* openRootView() const { return rootView.get(); }
 
 protected:
   // Filled by the derived editor's constructor.
   EditorRect editorRect{0, 0, 0, 0};
-  // Created by the derived editor's openIn, destroyed by its closeEditor.
-  RootView* rootView = nullptr;
+  // Made by the derived editor's openIn, let go by its closeEditor.
+  std::unique_ptr<RootView> rootView;
   uint32_t lastIdleTicks;
 };

@@ -9,24 +9,17 @@ SIZE bitmapExtent(HDC device, HBITMAP bitmap) {
   return SIZE{extent.x, extent.y};
 }
 
-HBITMAP makeKeyMask(HDC device, HBITMAP bitmap, COLORREF keyColor) {
-  HDC image = CreateCompatibleDC(device);
-  HGDIOBJ imageBefore = SelectObject(image, bitmap);
-  const SIZE extent = bitmapExtent(image, bitmap);
+BitmapHandle makeKeyMask(HDC device, HBITMAP bitmap, COLORREF keyColor) {
+  BitmapDevice image(device, bitmap);
+  const SIZE extent = bitmapExtent(image.handle(), bitmap);
 
-  HDC maskDevice = CreateCompatibleDC(device);
-  HBITMAP mask = CreateBitmap(extent.cx, extent.cy, 1, 1, nullptr);
-  HGDIOBJ maskBefore = SelectObject(maskDevice, mask);
+  BitmapHandle mask(CreateBitmap(extent.cx, extent.cy, 1, 1, nullptr));
+  BitmapDevice maskDevice(device, mask.get());
 
-  SetMapMode(image, GetMapMode(device));
+  SetMapMode(image.handle(), GetMapMode(device));
   // Copying colour to 1 bit turns pixels equal to the source's background colour into 1, all others into 0.
-  const COLORREF backgroundBefore = SetBkColor(image, keyColor);
-  BitBlt(maskDevice, 0, 0, extent.cx, extent.cy, image, 0, 0, SRCCOPY);
-  SetBkColor(image, backgroundBefore);
-
-  SelectObject(maskDevice, maskBefore);
-  DeleteDC(maskDevice);
-  SelectObject(image, imageBefore);
-  DeleteDC(image);
+  const COLORREF backgroundBefore = SetBkColor(image.handle(), keyColor);
+  BitBlt(maskDevice.handle(), 0, 0, extent.cx, extent.cy, image.handle(), 0, 0, SRCCOPY);
+  SetBkColor(image.handle(), backgroundBefore);
   return mask;
 }

@@ -3,9 +3,10 @@
 
 #include <windows.h>
 
+#include "toolkit/graphics/native_handles.h"
+
 // A bitmap's width and height in the logical units of a device (unchanged in the default mapping mode).
 SIZE bitmapExtent(HDC device, HBITMAP bitmap);
 
-// A new 1-bit bitmap of the bitmap's size: 1 where a pixel equals the key colour, 0 elsewhere. The caller
-// owns it.
-HBITMAP makeKeyMask(HDC device, HBITMAP bitmap, COLORREF keyColor);
+// A new 1-bit bitmap of the bitmap's size: 1 where a pixel equals the key colour, 0 elsewhere.
+BitmapHandle makeKeyMask(HDC device, HBITMAP bitmap, COLORREF keyColor);

@@ -79,6 +79,20 @@ private:
   HGDIOBJ previous_;
 };
 
+// A memory device compatible with another, holding one bitmap for its life: the device's own bitmap comes
+// back before the device is deleted, so the bitmap can then be read or deleted.
+class BitmapDevice {
+public:
+  BitmapDevice(HDC compatibleWith, HBITMAP bitmap)
+      : device_(CreateCompatibleDC(compatibleWith)), selected_(device_.get(), bitmap) {}
+
+  HDC handle() const { return device_.get(); }
+
+private:
+  MemoryDevice device_;
+  SelectedObject selected_;
+};
+
 // A window's own device context for one scope, for drawing outside the paint message (the whole screen's
 // for a null window). Declare a Canvas over it after it, so the canvas gives the device its pen, brush and
 // font back before the device is released.

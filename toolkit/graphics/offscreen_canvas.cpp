@@ -2,18 +2,17 @@
 #include "toolkit/graphics/offscreen_canvas.h"
 
 #include "toolkit/graphics/root_view.h"
-#include "toolkit/graphics/window_device.h"
 
 OffscreenCanvas::OffscreenCanvas(RootView* rootView, int32_t width, int32_t height, Color color)
     : Canvas(rootView, nullptr, nullptr), height_(height), width_(width) {
   HWND window = rootView != nullptr ? rootView->windowHandle() : nullptr;
   {
     WindowDevice windowDevice(window);
-    device_ = CreateCompatibleDC(windowDevice.handle());
-    bitmap_ = CreateCompatibleBitmap(windowDevice.handle(), width, height);
+    memoryDevice_.reset(CreateCompatibleDC(windowDevice.handle()));
+    bitmap_.reset(CreateCompatibleBitmap(windowDevice.handle(), width, height));
   }
-  ownsBitmap_ = true;
-  SelectObject(device_, bitmap_);
+  device_ = memoryDevice_.get();
+  SelectObject(device_, bitmap_.get());
 
   // The outline covers row 0 and column 0, the fill the rest: the far row and column lie outside the bitmap.
   const Rect whole(0, 0, width, height);
@@ -21,13 +20,6 @@ OffscreenCanvas::OffscreenCanvas(RootView* rootView, int32_t width, int32_t heig
   setPenColor(color);
   paintRect(whole);
   outlineRect(whole);
-}
-
-OffscreenCanvas::~OffscreenCanvas() {
-  if (device_ != nullptr) DeleteDC(device_);
-  if (ownsBitmap_ && bitmap_ != nullptr) DeleteObject(bitmap_);
-  // Canvas's destructor then deletes the pen, brush and font; it must not select into the deleted device.
-  device_ = nullptr;
 }
 
 void OffscreenCanvas::blitTo(Canvas* canvas, Rect rect, Point point) {

@@ -5,12 +5,12 @@
 #include <cstdint>
 
 #include "toolkit/graphics/canvas.h"
+#include "toolkit/graphics/native_handles.h"
 
 class OffscreenCanvas : public Canvas {
 public:
   // The bitmap is compatible with the root view's window and starts entirely in the colour.
   OffscreenCanvas(RootView* rootView, int32_t width, int32_t height, Color color);
-  ~OffscreenCanvas() override;
 
   int32_t width() const { return width_; }
   int32_t height() const { return height_; }
@@ -19,8 +19,10 @@ public:
   void blitTo(Canvas* canvas, Rect rect, Point point);
 
 private:
-  HBITMAP bitmap_ = nullptr;
-  bool ownsBitmap_ = false;
+  // The device goes first, its bitmap after, then Canvas's destructor deletes the pen, brush and font
+  // without selecting into the deleted device: it had none to give back.
+  BitmapHandle bitmap_;
+  MemoryDevice memoryDevice_;
   int32_t height_;
   int32_t width_;
 };

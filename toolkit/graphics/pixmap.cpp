@@ -6,43 +6,14 @@
 #include "toolkit/graphics/key_mask.h"
 #include "toolkit/graphics/module_instance.h"
 
-namespace {
-
-// A memory device compatible with another, holding one bitmap for the scope and giving its earlier one
-// back before it is deleted.
-class MemoryDevice {
-public:
-  MemoryDevice(HDC compatibleWith, HBITMAP bitmap)
-      : device_(CreateCompatibleDC(compatibleWith)), before_(SelectObject(device_, bitmap)) {}
-  ~MemoryDevice() {
-    SelectObject(device_, before_);
-    DeleteDC(device_);
-  }
-
-  MemoryDevice(const MemoryDevice&) = delete;
-  MemoryDevice& operator=(const MemoryDevice&) = delete;
-
-  HDC handle() const { return device_; }
-
-private:
-  HDC device_;
-  HGDIOBJ before_;
-};
-
-} // namespace
-
-Pixmap::Pixmap(int32_t resourceId) : resourceId_(resourceId) {
-  bitmap_ = LoadBitmapA(static_cast<HINSTANCE>(moduleInstance), MAKEINTRESOURCEA(resourceId & 0xFFFF));
+Pixmap::Pixmap(int32_t resourceId)
+    : resourceId_(resourceId),
+      bitmap_(LoadBitmapA(static_cast<HINSTANCE>(moduleInstance), MAKEINTRESOURCEA(resourceId & 0xFFFF))) {
   BITMAP description{};
-  if (bitmap_ != nullptr && GetObjectA(bitmap_, sizeof description, &description) != 0) {
+  if (bitmap_ && GetObjectA(bitmap_.get(), sizeof description, &description) != 0) {
     width_ = description.bmWidth;
     height_ = description.bmHeight;
   }
-}
-
-Pixmap::~Pixmap() {
-  if (bitmap_ != nullptr) DeleteObject(bitmap_);
-  if (mask_ != nullptr) DeleteObject(mask_);
 }
 
 void Pixmap::retain() { ++referenceCount_; }
@@ -52,46 +23,41 @@ void Pixmap::release() {
 }
 
 void Pixmap::drawOpaque(Canvas* canvas, const Rect& rect, Point offset) {
-  if (bitmap_ == nullptr) return;
-  MemoryDevice image(canvas->device(), bitmap_);
+  if (!bitmap_) return;
+  BitmapDevice image(canvas->device(), bitmap_.get());
   BitBlt(canvas->device(), rect.left, rect.top, rect.width(), rect.height(), image.handle(), offset.h,
          offset.v, SRCCOPY);
 }
 
 void Pixmap::drawKeyed(Canvas* canvas, const Rect& rect, Point offset) {
-  if (bitmap_ == nullptr) return;
+  if (!bitmap_) return;
   HDC target = canvas->device();
   const int32_t x = rect.left + offset.h;
   const int32_t y = rect.top + offset.v;
-  if (mask_ == nullptr) mask_ = makeKeyMask(target, bitmap_, colorTransparentKey.nativeValue());
+  if (!mask_) mask_ = makeKeyMask(target, bitmap_.get(), colorTransparentKey.nativeValue());
 
-  MemoryDevice image(target, bitmap_);
-  const SIZE extent = bitmapExtent(image.handle(), bitmap_);
+  BitmapDevice image(target, bitmap_.get());
+  const SIZE extent = bitmapExtent(image.handle(), bitmap_.get());
   const int32_t w = extent.cx;
   const int32_t h = extent.cy;
 
-  HBITMAP inverseBitmap = CreateBitmap(w, h, 1, 1, nullptr);
-  HBITMAP compositeBitmap = CreateCompatibleBitmap(target, w, h);
-  HBITMAP copyBitmap = CreateCompatibleBitmap(target, w, h);
-  {
-    MemoryDevice inverse(target, inverseBitmap);
-    MemoryDevice mask(target, mask_);
-    MemoryDevice composite(target, compositeBitmap);
-    MemoryDevice copy(target, copyBitmap);
+  BitmapHandle inverseBitmap(CreateBitmap(w, h, 1, 1, nullptr));
+  BitmapHandle compositeBitmap(CreateCompatibleBitmap(target, w, h));
+  BitmapHandle copyBitmap(CreateCompatibleBitmap(target, w, h));
+  BitmapDevice inverse(target, inverseBitmap.get());
+  BitmapDevice mask(target, mask_.get());
+  BitmapDevice composite(target, compositeBitmap.get());
+  BitmapDevice copy(target, copyBitmap.get());
 
-    BitBlt(copy.handle(), 0, 0, w, h, image.handle(), 0, 0, SRCCOPY);
-    BitBlt(inverse.handle(), 0, 0, w, h, mask.handle(), 0, 0, NOTSRCCOPY);
-    BitBlt(composite.handle(), 0, 0, w, h, target, x, y, SRCCOPY);
-    // Against colour, a mask bit of 1 counts as all bits set and 0 as all clear: a new memory device's
-    // default colours (white background, black text) make the platform read it so.
-    BitBlt(composite.handle(), 0, 0, w, h, mask.handle(), 0, 0, SRCAND);
-    // The shared bitmap is blackened where keyed for the moment; the copy restores it below.
-    BitBlt(image.handle(), 0, 0, w, h, inverse.handle(), 0, 0, SRCAND);
-    BitBlt(composite.handle(), 0, 0, w, h, image.handle(), 0, 0, SRCPAINT);
-    BitBlt(target, x, y, rect.width(), rect.height(), composite.handle(), offset.h, offset.v, SRCCOPY);
-    BitBlt(image.handle(), 0, 0, w, h, copy.handle(), 0, 0, SRCCOPY);
-  }
-  DeleteObject(inverseBitmap);
-  DeleteObject(compositeBitmap);
-  DeleteObject(copyBitmap);
+  BitBlt(copy.handle(), 0, 0, w, h, image.handle(), 0, 0, SRCCOPY);
+  BitBlt(inverse.handle(), 0, 0, w, h, mask.handle(), 0, 0, NOTSRCCOPY);
+  BitBlt(composite.handle(), 0, 0, w, h, target, x, y, SRCCOPY);
+  // Against colour, a mask bit of 1 counts as all bits set and 0 as all clear: a new memory device's
+  // default colours (white background, black text) make the platform read it so.
+  BitBlt(composite.handle(), 0, 0, w, h, mask.handle(), 0, 0, SRCAND);
+  // The shared bitmap is blackened where keyed for the moment; the copy restores it below.
+  BitBlt(image.handle(), 0, 0, w, h, inverse.handle(), 0, 0, SRCAND);
+  BitBlt(composite.handle(), 0, 0, w, h, image.handle(), 0, 0, SRCPAINT);
+  BitBlt(target, x, y, rect.width(), rect.height(), composite.handle(), offset.h, offset.v, SRCCOPY);
+  BitBlt(image.handle(), 0, 0, w, h, copy.handle(), 0, 0, SRCCOPY);
 }

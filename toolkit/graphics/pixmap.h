@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "toolkit/graphics/native_handles.h"
 #include "toolkit/graphics/point.h"
 #include "toolkit/graphics/rect.h"
 
@@ -33,12 +34,12 @@ public:
   void drawKeyed(Canvas* canvas, const Rect& rect, Point offset);
 
 private:
-  ~Pixmap();
+  ~Pixmap() = default;
 
   int32_t resourceId_;
-  HBITMAP bitmap_ = nullptr;
+  BitmapHandle bitmap_;
   // Built by the first keyed drawing and kept: the handle pixmap is drawn keyed on every fader refresh.
-  HBITMAP mask_ = nullptr;
+  BitmapHandle mask_;
   int32_t width_ = 0;
   int32_t height_ = 0;
   int32_t referenceCount_ = 1;

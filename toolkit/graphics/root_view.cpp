@@ -1,18 +1,15 @@
 // RootView: the native window's life and messages, painting, press dispatch, the child list and resizing.
 #include "toolkit/graphics/root_view.h"
 
-#include <cstdlib>
+#include <algorithm>
 
 #include "toolkit/graphics/canvas.h"
-#include "toolkit/graphics/editor_window_class.h"
 #include "toolkit/graphics/gui_editor_base.h"
 #include "toolkit/graphics/module_instance.h"
 #include "toolkit/graphics/pixmap.h"
-#include "toolkit/graphics/window_device.h"
 
 namespace {
 
-constexpr int32_t kWidgetGrowth = 10;
 // A chain of windows is resized up to the first whose margin is the dialog frame on both sides; a margin
 // above this means the window is no longer a frame around the editor.
 constexpr int32_t kLargestFrameMargin = 80;
@@ -20,6 +17,10 @@ constexpr int32_t kLargestFrameMargin = 80;
 // Resizes without moving, keeping the window where its parent put it.
 void resizeWindow(HWND window, int32_t width, int32_t height) {
   SetWindowPos(window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+auto holding(const Widget* widget) {
+  return [widget](const std::unique_ptr<Widget>& held) { return held.get() == widget; };
 }
 
 } // namespace
@@ -31,17 +32,15 @@ RootView::RootView(const Rect& size, HWND hostWindow, GuiEditorBase* editor)
 
 void RootView::createNativeWindow() {
   if (hostWindow_ == nullptr) return;
-  registerEditorClass(&RootView::editorWindowProc);
-  window_ =
-      CreateWindowExA(0, editorClassName(), "Window", WS_CHILD | WS_VISIBLE, 0, 0, size_.width(),
-                      size_.height(), hostWindow_, nullptr, static_cast<HINSTANCE>(moduleInstance), nullptr);
-  if (window_ == nullptr) {
-    // Without a window nothing would ever give the class use back.
-    unregisterEditorClass();
+  classUse_.emplace(&RootView::editorWindowProc);
+  window_.reset(CreateWindowExA(0, editorClassName(), "Window", WS_CHILD | WS_VISIBLE, 0, 0, size_.width(),
+                                size_.height(), hostWindow_, nullptr, static_cast<HINSTANCE>(moduleInstance),
+                                nullptr));
+  if (!window_) {
+    classUse_.reset();
     return;
   }
-  holdsClassUse_ = true;
-  SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  SetWindowLongPtrA(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
 RootView::~RootView() {
@@ -49,15 +48,12 @@ RootView::~RootView() {
     editingWidget_->dropFocus();
     editingWidget_ = nullptr;
   }
-  for (int32_t i = 0; i < widgetCount_; ++i) delete widgets_[i];
-  std::free(widgets_);
+  // In the order they were added, before the window goes.
+  for (std::unique_ptr<Widget>& widget : widgets_) widget.reset();
   backdrop_.reset();
-  if (window_ != nullptr) {
-    // Messages sent while the window is destroyed must find no half-destroyed view.
-    SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
-    DestroyWindow(window_);
-  }
-  if (holdsClassUse_) unregisterEditorClass();
+  // Messages sent while the window is destroyed must find no half-destroyed view.
+  if (window_) SetWindowLongPtrA(window_.get(), GWLP_USERDATA, 0);
+  window_.reset();
 }
 
 LRESULT CALLBACK RootView::editorWindowProc(HWND window, UINT message, WPARAM first, LPARAM second) {
@@ -86,7 +82,7 @@ LRESULT CALLBACK RootView::editorWindowProc(HWND window, UINT message, WPARAM fi
       // The host destroyed its window first: the handle is dead and may be reused, so forget it.
       view->isOpen_ = false;
       view->hostWindow_ = nullptr;
-      view->window_ = nullptr;
+      view->window_.release();
       break;
     default:
       break;
@@ -98,13 +94,9 @@ LRESULT CALLBACK RootView::editorWindowProc(HWND window, UINT message, WPARAM fi
 void RootView::paintMessage(HWND window) {
   RECT updateArea;
   if (GetUpdateRect(window, &updateArea, FALSE) == 0) return;
-  PAINTSTRUCT paintInfo;
-  HDC device = BeginPaint(window, &paintInfo);
-  {
-    Canvas canvas(this, device, window);
-    paint(&canvas);
-  }
-  EndPaint(window, &paintInfo);
+  PaintDevice device(window);
+  Canvas canvas(this, device.handle(), window);
+  paint(&canvas);
 }
 
 void RootView::pressMessage(HWND window, LPARAM position) {
@@ -119,12 +111,12 @@ void RootView::pressMessage(HWND window, LPARAM position) {
 void RootView::pointerMessage(LPARAM position) {
   if (!pointerInside_) {
     pointerInside_ = true;
-    TRACKMOUSEEVENT leave{sizeof leave, TME_LEAVE, window_, 0};
+    TRACKMOUSEEVENT leave{sizeof leave, TME_LEAVE, window_.get(), 0};
     TrackMouseEvent(&leave);
     // The platform sends the wheel to the window with the focus. A text field's box inside the editor
     // keeps it, so typing goes on.
     const HWND focus = GetFocus();
-    if (focus != window_ && IsChild(window_, focus) == 0) focusBefore_ = SetFocus(window_);
+    if (focus != window_.get() && IsChild(window_.get(), focus) == 0) focusBefore_ = SetFocus(window_.get());
   }
   if (editor_ != nullptr)
     editor_->pointerMoved(
@@ -134,14 +126,15 @@ void RootView::pointerMessage(LPARAM position) {
 void RootView::pointerLeaveMessage() {
   pointerInside_ = false;
   wheelRemainder_ = 0;
-  if (GetFocus() == window_ && focusBefore_ != nullptr && IsWindow(focusBefore_) != 0) SetFocus(focusBefore_);
+  if (GetFocus() == window_.get() && focusBefore_ != nullptr && IsWindow(focusBefore_) != 0)
+    SetFocus(focusBefore_);
   focusBefore_ = nullptr;
   if (editor_ != nullptr) editor_->pointerLeft();
 }
 
 void RootView::wheelMessage(WPARAM first, LPARAM second) {
   POINT at{static_cast<int16_t>(LOWORD(second)), static_cast<int16_t>(HIWORD(second))};
-  ScreenToClient(window_, &at);
+  ScreenToClient(window_.get(), &at);
   const Point point(at.x, at.y);
   if (!point.liesIn(Rect(0, 0, size_.width(), size_.height()))) {
     // Not over the editor: the wheel is the host's.
@@ -151,24 +144,20 @@ void RootView::wheelMessage(WPARAM first, LPARAM second) {
   wheelRemainder_ += GET_WHEEL_DELTA_WPARAM(first);
   const int32_t notches = wheelRemainder_ / WHEEL_DELTA;
   wheelRemainder_ -= notches * WHEEL_DELTA;
-  if (notches == 0) return;
-  for (int32_t i = widgetCount_ - 1; i >= 0; --i) {
-    if (point.liesIn(widgets_[i]->size())) {
-      WindowDevice device(window_);
-      Canvas canvas(this, device.handle(), window_);
-      if (editor_ != nullptr) editor_->gestureBegan();
-      widgets_[i]->wheelTurned(&canvas, notches);
-      if (editor_ != nullptr) editor_->gestureEnded();
-      return;
-    }
-  }
+  Widget* turned = notches != 0 ? topmostAt(point) : nullptr;
+  if (turned == nullptr) return;
+  WindowDevice device(window_.get());
+  Canvas canvas(this, device.handle(), window_.get());
+  if (editor_ != nullptr) editor_->gestureBegan();
+  turned->wheelTurned(&canvas, notches);
+  if (editor_ != nullptr) editor_->gestureEnded();
 }
 
 void RootView::paint(Canvas* canvas) {
   firstPaintPending_ = false;
   if (backdrop_ != nullptr)
     backdrop_->drawOpaque(canvas, Rect(0, 0, backdrop_->width(), backdrop_->height()), Point(0, 0));
-  for (int32_t i = 0; i < widgetCount_; ++i) widgets_[i]->paint(canvas);
+  for (const std::unique_ptr<Widget>& widget : widgets_) widget->paint(canvas);
   if (modalWidget_ != nullptr) modalWidget_->paint(canvas);
 }
 
@@ -181,12 +170,13 @@ void RootView::mousePressed(Canvas* canvas, Point& point) {
     if (point.liesIn(modalWidget_->size())) modalWidget_->mousePressed(canvas, point);
     return;
   }
-  for (int32_t i = widgetCount_ - 1; i >= 0; --i) {
-    if (point.liesIn(widgets_[i]->size())) {
-      widgets_[i]->mousePressed(canvas, point);
-      return;
-    }
-  }
+  if (Widget* pressed = topmostAt(point)) pressed->mousePressed(canvas, point);
+}
+
+Widget* RootView::topmostAt(const Point& point) const {
+  for (auto widget = widgets_.rbegin(); widget != widgets_.rend(); ++widget)
+    if (point.liesIn((*widget)->size())) return widget->get();
+  return nullptr;
 }
 
 void RootView::refreshIfChanged(Canvas* canvas) {
@@ -195,34 +185,23 @@ void RootView::refreshIfChanged(Canvas* canvas) {
     modalWidget_->refreshIfChanged(canvas);
     return;
   }
-  for (int32_t i = 0; i < widgetCount_; ++i) widgets_[i]->refreshIfChanged(canvas);
+  for (const std::unique_ptr<Widget>& widget : widgets_) widget->refreshIfChanged(canvas);
 }
 
-bool RootView::addWidget(Widget* widget) {
-  if (widget == nullptr) return false;
-  if (widgetCount_ == widgetCapacity_) {
-    const int32_t capacity = widgetCapacity_ + kWidgetGrowth;
-    void* grown = std::realloc(widgets_, sizeof(Widget*) * static_cast<size_t>(capacity));
-    if (grown == nullptr) return false;
-    widgets_ = static_cast<Widget**>(grown);
-    widgetCapacity_ = capacity;
-  }
-  widgets_[widgetCount_++] = widget;
+void RootView::adoptWidget(std::unique_ptr<Widget> widget) {
   widget->parent_ = this;
-  return true;
+  widgets_.push_back(std::move(widget));
 }
 
-bool RootView::removeWidget(Widget* widget) {
-  for (int32_t i = 0; i < widgetCount_; ++i) {
-    if (widgets_[i] != widget) continue;
-    for (int32_t j = i + 1; j < widgetCount_; ++j) widgets_[j - 1] = widgets_[j];
-    --widgetCount_;
-    // A widget no longer shown cannot stay modal or in editing: its owner may delete it next.
-    if (modalWidget_ == widget) modalWidget_ = nullptr;
-    if (editingWidget_ == widget) editingWidget_ = nullptr;
-    break;
-  }
-  return true;
+std::unique_ptr<Widget> RootView::removeWidget(Widget* widget) {
+  const auto held = std::find_if(widgets_.begin(), widgets_.end(), holding(widget));
+  if (held == widgets_.end()) return nullptr;
+  std::unique_ptr<Widget> removed = std::move(*held);
+  widgets_.erase(held);
+  // A widget no longer shown cannot stay modal or in editing: its owner may delete it next.
+  if (modalWidget_ == widget) modalWidget_ = nullptr;
+  if (editingWidget_ == widget) editingWidget_ = nullptr;
+  return removed;
 }
 
 void RootView::setBackdrop(Pixmap* pixmap) { backdrop_ = PixmapRef(pixmap); }
@@ -235,22 +214,20 @@ bool RootView::setModalWidget(Widget* widget) {
 
 void RootView::redrawWidget(Widget* widget) {
   // Without a window GetDC would hand out the whole screen.
-  if (window_ == nullptr) return;
-  Widget* found = nullptr;
-  for (int32_t i = 0; i < widgetCount_ && found == nullptr; ++i)
-    if (widgets_[i] == widget) found = widgets_[i];
-  WindowDevice device(window_);
-  Canvas canvas(this, device.handle(), window_);
-  if (found != nullptr)
-    found->paint(&canvas);
+  if (!window_) return;
+  const bool found = std::any_of(widgets_.begin(), widgets_.end(), holding(widget));
+  WindowDevice device(window_.get());
+  Canvas canvas(this, device.handle(), window_.get());
+  if (found)
+    widget->paint(&canvas);
   else
     paint(&canvas);
 }
 
 void RootView::idleRefresh() {
-  if (!isOpen_ || firstPaintPending_ || window_ == nullptr) return;
-  WindowDevice device(window_);
-  Canvas canvas(this, device.handle(), window_);
+  if (!isOpen_ || firstPaintPending_ || !window_) return;
+  WindowDevice device(window_.get());
+  Canvas canvas(this, device.handle(), window_.get());
   refreshIfChanged(&canvas);
 }
 
@@ -266,7 +243,7 @@ bool RootView::resizeTo(int32_t width, int32_t height) {
   const int32_t border = 2 * GetSystemMetrics(SM_CYDLGFRAME);
   int32_t dx = 0;
   int32_t dy = 0;
-  HWND window = window_;
+  HWND window = window_.get();
   while (dx != border && window != nullptr) {
     HWND parent = GetParent(window);
     RECT own{};

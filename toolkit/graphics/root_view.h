@@ -5,8 +5,13 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
+#include <optional>
+#include <vector>
 
 #include "toolkit/graphics/button_state.h"
+#include "toolkit/graphics/editor_class_use.h"
+#include "toolkit/graphics/native_handles.h"
 #include "toolkit/graphics/pixmap_ref.h"
 #include "toolkit/graphics/widget.h"
 
@@ -21,11 +26,16 @@ public:
   void paint(Canvas* canvas) override;
   void mousePressed(Canvas* canvas, Point& point) override;
   void refreshIfChanged(Canvas* canvas) override;
-  // The view takes ownership of an added widget; false (widget not added, still the caller's) when the
-  // list cannot grow.
-  virtual bool addWidget(Widget* widget);
-  // The widget is not destroyed; it becomes the caller's again.
-  virtual bool removeWidget(Widget* widget);
+  // The view takes the widget over and hands back its address, of the type given, for the caller to keep
+  // talking to it; null, adding nothing, for a null widget.
+  template <typename Kind>
+  Kind* addWidget(std::unique_ptr<Kind> widget) {
+    Kind* added = widget.get();
+    if (added != nullptr) adoptWidget(std::move(widget));
+    return added;
+  }
+  // The widget becomes the caller's again; null for a widget the view does not hold.
+  std::unique_ptr<Widget> removeWidget(Widget* widget);
 
   void setBackdrop(Pixmap* pixmap);
   // False, changing nothing, when another modal view is set; null clears the slot.
@@ -43,16 +53,18 @@ public:
 
   // The button whose press is being handled (leftButton or rightButton).
   ButtonState pressedButton() const { return pressedButton_; }
-  HWND windowHandle() const { return window_; }
+  HWND windowHandle() const { return window_.get(); }
   HWND hostWindow() const { return hostWindow_; }
   bool isOpen() const { return isOpen_; }
-  int32_t widgetCount() const { return widgetCount_; }
-  int32_t widgetCapacity() const { return widgetCapacity_; }
-  Widget* widgetAt(int32_t index) const { return widgets_[index]; }
+  int32_t widgetCount() const { return static_cast<int32_t>(widgets_.size()); }
+  Widget* widgetAt(int32_t index) const { return widgets_[static_cast<size_t>(index)].get(); }
 
 private:
   static LRESULT CALLBACK editorWindowProc(HWND window, UINT message, WPARAM first, LPARAM second);
   void createNativeWindow();
+  void adoptWidget(std::unique_ptr<Widget> widget);
+  // The last child added that contains the point, if any: the one drawn on top there.
+  Widget* topmostAt(const Point& point) const;
   void paintMessage(HWND window);
   void pressMessage(HWND window, LPARAM position);
   void pointerMessage(LPARAM position);
@@ -62,9 +74,7 @@ private:
   GuiEditorBase* editor_;
   HWND hostWindow_;
   PixmapRef backdrop_;
-  int32_t widgetCount_ = 0;
-  int32_t widgetCapacity_ = 0;
-  Widget** widgets_ = nullptr;
+  std::vector<std::unique_ptr<Widget>> widgets_;
   Widget* modalWidget_ = nullptr;
   Widget* editingWidget_ = nullptr;
   ButtonState pressedButton_ = leftButton;
@@ -76,7 +86,7 @@ private:
   int32_t wheelRemainder_ = 0;
   bool firstPaintPending_ = true;
   bool isOpen_ = true;
-  // Set while this view holds one use of the window class, from registration to its return.
-  bool holdsClassUse_ = false;
-  HWND window_ = nullptr;
+  // Held only while the view has made its window, so the class outlives it.
+  std::optional<EditorClassUse> classUse_;
+  WindowHandle window_;
 };

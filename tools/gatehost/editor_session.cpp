@@ -6,13 +6,12 @@
 #include <chrono>
 #include <thread>
 
+#include "tools/probe/host_window.h"
 #include "tools/probe/popup_menus.h"
 
 namespace {
 
-const char kWindowClass[] = "GatehostEditorHost";
 constexpr UINT_PTR kIdleTimer = 1;
-constexpr int32_t kWindowOrigin = 20;
 constexpr auto kSettleLimit = std::chrono::milliseconds(500);
 // A margin around the editor and its open menus in the picture of them.
 constexpr LONG kMenuMargin = 8;
@@ -26,18 +25,6 @@ BOOL CALLBACK addMenuWindow(HWND window, LPARAM area) {
   return TRUE;
 }
 
-void registerHostClass() {
-  static bool registered = false;
-  if (registered) return;
-  WNDCLASSA windowClass{};
-  windowClass.lpfnWndProc = DefWindowProcA;
-  windowClass.hInstance = GetModuleHandleA(nullptr);
-  windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = kWindowClass;
-  registered = RegisterClassA(&windowClass) != 0;
-}
-
 } // namespace
 
 EditorSession::EditorSession(PluginHost& host) : host_(host) {
@@ -45,32 +32,24 @@ EditorSession::EditorSession(PluginHost& host) : host_(host) {
   EditorRect* rect = nullptr;
   if (host.dispatch(Opcode::EditorRect, 0, 0, &rect) == 0 || rect == nullptr) return;
   rect_ = *rect;
-  registerHostClass();
-  const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-  RECT frame = {0, 0, rect_.right - rect_.left, rect_.bottom - rect_.top};
-  AdjustWindowRect(&frame, style, FALSE);
-  window_ = CreateWindowExA(0, kWindowClass, "gatehost editor", style, kWindowOrigin, kWindowOrigin,
-                            frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
-                            GetModuleHandleA(nullptr), nullptr);
-  if (window_ == nullptr) return;
-  // Shown without activation: the synthesised Alt key then opens no window menu, and closing costs no
-  // wait for the focus to move.
-  ShowWindow(window_, SW_SHOWNOACTIVATE);
-  SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&EditorSession::windowProc));
-  host.dispatch(Opcode::EditorOpen, 0, 0, window_);
-  SetTimer(window_, kIdleTimer, kIdleMilliseconds, nullptr);
+  window_ = makeHostWindow("gatehost editor", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+                           rect_.right - rect_.left, rect_.bottom - rect_.top);
+  if (!window_) return;
+  SetWindowLongPtrA(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  subclass_.emplace(window_.get(), &EditorSession::windowProc);
+  host.dispatch(Opcode::EditorOpen, 0, 0, window_.get());
+  SetTimer(window_.get(), kIdleTimer, kIdleMilliseconds, nullptr);
 }
 
 EditorSession::~EditorSession() { close(); }
 
 void EditorSession::close() {
-  if (window_ == nullptr) return;
-  KillTimer(window_, kIdleTimer);
+  if (!window_) return;
+  KillTimer(window_.get(), kIdleTimer);
   host_.dispatch(Opcode::EditorClose);
-  SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
-  DestroyWindow(window_);
-  window_ = nullptr;
+  SetWindowLongPtrA(window_.get(), GWLP_USERDATA, 0);
+  subclass_.reset();
+  window_.reset();
 }
 
 LRESULT CALLBACK EditorSession::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -104,7 +83,7 @@ void EditorSession::pumpOnce(DWORD waitMilliseconds) {
 
 void EditorSession::runIdles(int32_t count) {
   const int32_t target = idleTicks_ + count;
-  while (window_ != nullptr && idleTicks_ < target) pumpOnce(kIdleMilliseconds);
+  while (window_ && idleTicks_ < target) pumpOnce(kIdleMilliseconds);
 }
 
 void EditorSession::waitForProgress() {
@@ -122,7 +101,7 @@ void EditorSession::waitForPress(int32_t pressesBefore) {
 }
 
 void EditorSession::perform(const std::vector<Gesture>& gestures) {
-  if (window_ == nullptr) return;
+  if (!window_) return;
   std::atomic<bool> done{false};
   std::thread input([&] {
     int32_t pressesBefore = presses_.load();
@@ -134,12 +113,12 @@ void EditorSession::perform(const std::vector<Gesture>& gestures) {
     };
     sync.menuShown = [this] {
       RECT area{};
-      GetWindowRect(window_, &area);
+      GetWindowRect(window_.get(), &area);
       EnumWindows(addMenuWindow, reinterpret_cast<LPARAM>(&area));
       InflateRect(&area, kMenuMargin, kMenuMargin);
       menuCapture_ = captureScreenArea(area);
     };
-    performGestures(window_, gestures, sync);
+    performGestures(window_.get(), gestures, sync);
     done = true;
   });
   while (!done) pumpOnce(5);
@@ -147,5 +126,5 @@ void EditorSession::perform(const std::vector<Gesture>& gestures) {
 }
 
 CapturedImage EditorSession::capture() const {
-  return window_ != nullptr ? captureClientArea(window_) : CapturedImage{};
+  return window_ ? captureClientArea(window_.get()) : CapturedImage{};
 }

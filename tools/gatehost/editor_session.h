@@ -7,8 +7,10 @@
 
 #include <atomic>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
+#include "toolkit/graphics/native_handles.h"
 #include "tools/gatehost/plugin_host.h"
 #include "tools/gatehost/synthetic_input.h"
 #include "tools/probe/window_capture.h"
@@ -24,8 +26,8 @@ public:
   EditorSession& operator=(const EditorSession&) = delete;
 
   // False when the effect has no editor or the window could not be made.
-  bool isOpen() const { return window_ != nullptr; }
-  HWND hostWindow() const { return window_; }
+  bool isOpen() const { return static_cast<bool>(window_); }
+  HWND hostWindow() const { return window_.get(); }
   const EditorRect& rect() const { return rect_; }
   int32_t idleTicks() const { return idleTicks_; }
 
@@ -46,7 +48,9 @@ private:
   void waitForPress(int32_t pressesBefore);
 
   PluginHost& host_;
-  HWND window_ = nullptr;
+  WindowHandle window_;
+  // Counts the idle ticks and presses, and keeps Alt and clicks from activating anything.
+  std::optional<WindowSubclass> subclass_;
   EditorRect rect_{};
   int32_t idleTicks_ = 0;
   // Message-loop passes plus effect requests: what the input thread watches to know its last step was seen.

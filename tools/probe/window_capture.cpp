@@ -1,18 +1,22 @@
 // Window capture: a copy of the window's device into a bitmap of our own, read back as a top-down DIB.
 #include "tools/probe/window_capture.h"
 
+#include "toolkit/graphics/native_handles.h"
+
 namespace {
 
 // The area of the window's device (the whole screen's for a null window) from (x, y) on.
 CapturedImage captureDevice(HWND window, int32_t x, int32_t y, int32_t width, int32_t height) {
   CapturedImage image;
   if (width <= 0 || height <= 0) return image;
-  HDC windowDevice = GetDC(window);
-  HDC copyDevice = CreateCompatibleDC(windowDevice);
-  HBITMAP copy = CreateCompatibleBitmap(windowDevice, width, height);
-  HGDIOBJ before = SelectObject(copyDevice, copy);
-  BitBlt(copyDevice, 0, 0, width, height, windowDevice, x, y, SRCCOPY);
-  SelectObject(copyDevice, before);
+  WindowDevice windowDevice(window);
+  MemoryDevice copyDevice(CreateCompatibleDC(windowDevice.handle()));
+  BitmapHandle copy(CreateCompatibleBitmap(windowDevice.handle(), width, height));
+  {
+    // The copy must be let go before its bits can be read.
+    SelectedObject selected(copyDevice.get(), copy.get());
+    BitBlt(copyDevice.get(), 0, 0, width, height, windowDevice.handle(), x, y, SRCCOPY);
+  }
 
   BITMAPINFO format{};
   format.bmiHeader.biSize = sizeof format.bmiHeader;
@@ -25,13 +29,9 @@ CapturedImage captureDevice(HWND window, int32_t x, int32_t y, int32_t width, in
   // Device-independent rows are padded to 4 bytes and hold blue, green, red.
   const size_t stride = (static_cast<size_t>(width) * 3 + 3) & ~static_cast<size_t>(3);
   std::vector<uint8_t> rows(stride * static_cast<size_t>(height));
-  const int lines =
-      GetDIBits(copyDevice, copy, 0, static_cast<UINT>(height), rows.data(), &format, DIB_RGB_COLORS);
-
-  DeleteObject(copy);
-  DeleteDC(copyDevice);
-  ReleaseDC(window, windowDevice);
-  if (lines != height) return image;
+  if (GetDIBits(copyDevice.get(), copy.get(), 0, static_cast<UINT>(height), rows.data(), &format,
+                DIB_RGB_COLORS) != height)
+    return image;
 
   image.width = width;
   image.height = height;

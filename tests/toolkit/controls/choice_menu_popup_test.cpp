@@ -91,8 +91,8 @@ struct MenuScene {
   PressProbe* probe;
 
   MenuScene(int32_t style, Pixmap* background, Pixmap* pressedLook)
-      : menu(window.add(new ChoiceMenu(kMenuArea, &log, 9, background, pressedLook, style))),
-        probe(window.add(new PressProbe(kProbeArea))) {
+      : menu(window.add(std::make_unique<ChoiceMenu>(kMenuArea, &log, 9, background, pressedLook, style))),
+        probe(window.add(std::make_unique<PressProbe>(kProbeArea))) {
     for (const char* text : {"Sine", "Square", "-", "Saw"}) menu->insertItem(text, -1);
     window.root().redrawWidget(nullptr);
   }

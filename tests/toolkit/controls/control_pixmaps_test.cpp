@@ -19,7 +19,7 @@
 #include "toolkit/controls/toggle_button.h"
 #include "toolkit/controls/vertical_switch.h"
 #include "toolkit/graphics/canvas.h"
-#include "toolkit/graphics/pixmap.h"
+#include "toolkit/graphics/pixmap_ref.h"
 #include "tools/probe/resource_census.h"
 
 namespace {
@@ -68,18 +68,18 @@ TEST(Controls, KeepTheirPixmapsUntilDestroyed) {
   Canvas canvas(nullptr, surface.device(), window);
   for (const Kind& kind : kKinds) {
     const int32_t before = liveGdiObjects();
-    auto* first = new Pixmap(kFaderHandleBitmap);
-    auto* second = new Pixmap(kFaderTrackBitmap);
+    PixmapRef first = PixmapRef::adopt(new Pixmap(kFaderHandleBitmap));
+    PixmapRef second = PixmapRef::adopt(new Pixmap(kFaderTrackBitmap));
     ASSERT_EQ(liveGdiObjects(), before + 2);
-    ValueWidget* control = kind.make(nullptr, first, second);
+    std::unique_ptr<ValueWidget> control(kind.make(nullptr, first, second));
     // Keyed drawing gives the handle its mask, one more object that lives as long as the pixmap.
     control->paint(&canvas);
     const int32_t painted = liveGdiObjects();
-    first->release();
-    second->release();
+    first.reset();
+    second.reset();
     // Only the pixmaps the control holds are still alive.
     EXPECT_EQ(liveGdiObjects(), kind.usesSecond ? painted : painted - 1) << kind.name;
-    delete control;
+    control.reset();
     EXPECT_EQ(liveGdiObjects(), before) << kind.name;
   }
 }
@@ -91,9 +91,8 @@ TEST(Controls, UnclickableIgnorePressesOfEveryKind) {
   for (const Kind& kind : kKinds) {
     for (ButtonState state : {0, int32_t(leftPress), int32_t(leftPressWithAlt), int32_t(rightButton)}) {
       EditLog log;
-      auto* pixmap = new Pixmap(kFourFramesBitmap);
+      const PixmapRef pixmap = PixmapRef::adopt(new Pixmap(kFourFramesBitmap));
       std::unique_ptr<ValueWidget> control(kind.make(&log, pixmap, nullptr));
-      pixmap->release();
       control->putValue(0.25f);
       control->setClickable(false);
       ScriptedInput input(window, {{state, Point(15, 15)}, {state, Point(30, 50)}, {0, Point()}});

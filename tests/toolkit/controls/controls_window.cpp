@@ -33,3 +33,9 @@ void Panel::paint(Canvas* canvas) {
 }
 
 HWND ControlsWindow::host() const { return sharedHost().handle(); }
+
+void ControlsWindow::press(Widget& widget, Point point) {
+  WindowDevice device(window());
+  Canvas canvas(root_.get(), device.handle(), window());
+  widget.mousePressed(&canvas, point);
+}

@@ -40,10 +40,12 @@ public:
   HWND window() const { return root_->windowHandle(); }
   // Adds the widget to the root view (which owns it from then on) and hands it back.
   template <typename Control>
-  Control* add(Control* control) {
-    root_->addWidget(control);
-    return control;
+  Control* add(std::unique_ptr<Control> control) {
+    return root_->addWidget(std::move(control));
   }
+  // A press of the widget at the point, through a canvas on the window as the root view makes for a
+  // button-down message.
+  void press(Widget& widget, Point point);
 
 private:
   std::unique_ptr<RootView> root_;

@@ -57,15 +57,15 @@ TEST(Dial, InsetIsHalfTheHandleWidthOrFiveWithoutHandle) {
 TEST(Dial, ChangeBackgroundHoldsTheNewAndGivesTheOldBack) {
   HeldPixmap handle(kDialHandleBitmap);
   const int32_t start = liveGdiObjects();
-  auto* old = new Pixmap(kDialFaceBitmap);
+  HeldPixmap old(kDialFaceBitmap);
   Dial dial(kDialArea, nullptr, 0, old, handle.get(), Point(0, 0));
-  old->release();
-  auto* next = new Pixmap(kBackdropBitmap);
+  old.reset();
+  HeldPixmap next(kBackdropBitmap);
   dial.changeBackground(next);
-  next->release();
+  EXPECT_EQ(dial.background(), next.get());
+  next.reset();
   // The dial held the old background's last reference and holds the new one's.
   EXPECT_EQ(liveGdiObjects(), start + 1);
-  EXPECT_EQ(dial.background(), next);
   dial.changeBackground(nullptr);
   EXPECT_EQ(liveGdiObjects(), start);
 }

@@ -64,10 +64,9 @@ TEST(FaderRealInput, DraggedUpReportsRisingValuesAndStopsAtRelease) {
   DragProgress progress;
   EditLog log;
   log.onEdit = [&](Canvas*, ValueWidget*) { progress.count(progress.reports); };
-  auto* fader = new ReportingFader(progress, &log, handle.get(), track.get());
+  auto* fader = root.addWidget(std::make_unique<ReportingFader>(progress, &log, handle.get(), track.get()));
   fader->setHandleOrigin(Point(1, 0));
   fader->putValue(0.0f);
-  root.addWidget(fader);
   // Value 0 puts the handle from y 170 to 182; pressed at its middle, the press itself maps back to 0.
   root.redrawWidget(fader);
   handlePendingMessages();

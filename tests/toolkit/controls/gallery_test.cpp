@@ -32,7 +32,7 @@
 #include "toolkit/controls/toggle_button.h"
 #include "toolkit/controls/value_label.h"
 #include "toolkit/controls/vertical_switch.h"
-#include "toolkit/graphics/pixmap.h"
+#include "toolkit/graphics/pixmap_ref.h"
 #include "tools/gatehost/png_file.h"
 #include "tools/probe/window_capture.h"
 
@@ -51,17 +51,14 @@ constexpr Color kCaptionColour{170, 176, 190, 0};
 class Pictures {
 public:
   Pixmap* operator[](int32_t resourceId) {
-    for (Pixmap* pixmap : pixmaps_)
+    for (const PixmapRef& pixmap : pixmaps_)
       if (pixmap->resourceId() == resourceId) return pixmap;
-    pixmaps_.push_back(new Pixmap(resourceId));
+    pixmaps_.push_back(PixmapRef::adopt(new Pixmap(resourceId)));
     return pixmaps_.back();
-  }
-  ~Pictures() {
-    for (Pixmap* pixmap : pixmaps_) pixmap->release();
   }
 
 private:
-  std::vector<Pixmap*> pixmaps_;
+  std::vector<PixmapRef> pixmaps_;
 };
 
 void decibels(float value, char* text) { std::snprintf(text, kLabelTextCapacity, "%+.1f dB", -6.0f * value); }
@@ -75,7 +72,7 @@ class Gallery {
 public:
   explicit Gallery(HWND host)
       : root_(std::make_unique<RootView>(Rect(0, 0, kWidth, kHeight), host, nullptr)) {
-    root_->addWidget(new Panel(Rect(0, 0, kWidth - 1, kHeight - 1), kPanelColour));
+    root_->addWidget(std::make_unique<Panel>(Rect(0, 0, kWidth - 1, kHeight - 1), kPanelColour));
     addTextControls();
     addDialsAndDisplays();
     addFadersButtonsAndSwitches();
@@ -87,13 +84,13 @@ public:
 private:
   // The control, of the given size, centred in the control zone of a cell, with its caption below.
   template <typename Control>
-  Control* show(const char* name, int32_t column, int32_t row, Control* control) {
-    root_->addWidget(control);
-    shown_.push_back(Shown{name, control->size()});
+  Control* show(const char* name, int32_t column, int32_t row, std::unique_ptr<Control> control) {
+    Control* shown = root_->addWidget(std::move(control));
+    shown_.push_back(Shown{name, shown->size()});
     const int32_t left = column * kCellWidth;
     const int32_t top = 8 + row * kCellHeight + kControlZone + 2;
     caption(name, Rect(left + 2, top, left + kCellWidth - 2, top + 14));
-    return control;
+    return shown;
   }
   static Rect cell(int32_t column, int32_t row, int32_t width, int32_t height) {
     const int32_t left = column * kCellWidth + (kCellWidth - width) / 2;
@@ -102,28 +99,30 @@ private:
   }
   // A caption: a text field nobody can edit, in the panel's colours.
   void caption(const char* text, Rect area) {
-    auto* label = new TextField(area, nullptr, 0, text, nullptr, 0);
+    auto label = std::make_unique<TextField>(area, nullptr, 0, text, nullptr, 0);
     label->setClickable(false);
     label->changeFont(4);
     label->changeFillColor(kPanelColour);
     label->changeEdgeColor(kPanelColour);
     label->changeTextColor(kCaptionColour);
-    root_->addWidget(label);
+    root_->addWidget(std::move(label));
   }
 
   void addTextControls() {
-    auto* plain = show("ValueLabel", 0, 0, new ValueLabel(cell(0, 0, 64, 20), nullptr, 0));
+    auto* plain = show("ValueLabel", 0, 0, std::make_unique<ValueLabel>(cell(0, 0, 64, 20), nullptr, 0));
     plain->changeEdgeColor(colorGrey);
     plain->putValue(0.5f);
 
-    auto* framed = show("3D frame", 1, 0, new ValueLabel(cell(1, 0, 64, 20), nullptr, labelFrameFillTopLeft));
+    auto* framed = show("3D frame", 1, 0,
+                        std::make_unique<ValueLabel>(cell(1, 0, 64, 20), nullptr, labelFrameFillTopLeft));
     framed->changeFillColor(Color{200, 202, 212, 0});
     framed->changeEdgeColor(Color{70, 72, 84, 0});
     framed->changeTextColor(colorBlack);
     framed->putValue(12.346f);
 
-    auto* shadowed = show("Shadow, converter", 2, 0,
-                          new ValueLabel(cell(2, 0, 72, 20), nullptr, labelShadow | labelFrameEdgeTopLeft));
+    auto* shadowed =
+        show("Shadow, converter", 2, 0,
+             std::make_unique<ValueLabel>(cell(2, 0, 72, 20), nullptr, labelShadow | labelFrameEdgeTopLeft));
     shadowed->changeFillColor(Color{90, 94, 110, 0});
     shadowed->changeEdgeColor(Color{16, 16, 20, 0});
     shadowed->changeTextColor(colorYellow);
@@ -132,21 +131,22 @@ private:
     shadowed->installTextConverter(decibels);
     shadowed->putValue(1.0f);
 
-    auto* pictured =
-        show("Pixmap label", 3, 0, new ValueLabel(cell(3, 0, 64, 20), pictures_[kLabelBackBitmap], 0));
+    auto* pictured = show("Pixmap label", 3, 0,
+                          std::make_unique<ValueLabel>(cell(3, 0, 64, 20), pictures_[kLabelBackBitmap], 0));
     pictured->changeTextColor(colorBlack);
     pictured->putValue(3.0f);
 
-    auto* field =
-        show("TextField", 4, 0,
-             new TextField(cell(4, 0, 84, 20), nullptr, 0, "Edit me", nullptr, labelFrameEdgeTopLeft));
+    auto* field = show("TextField", 4, 0,
+                       std::make_unique<TextField>(cell(4, 0, 84, 20), nullptr, 0, "Edit me", nullptr,
+                                                   labelFrameEdgeTopLeft));
     field->changeFillColor(colorWhite);
     field->changeEdgeColor(Color{70, 72, 84, 0});
     field->changeTextColor(colorBlack);
 
-    auto* menu = show("ChoiceMenu", 5, 0,
-                      new ChoiceMenu(cell(5, 0, 64, 20), nullptr, 0, pictures_[kLabelBackBitmap],
-                                     pictures_[kLabelPressedBitmap], labelMenuMarksCurrent));
+    auto* menu =
+        show("ChoiceMenu", 5, 0,
+             std::make_unique<ChoiceMenu>(cell(5, 0, 64, 20), nullptr, 0, pictures_[kLabelBackBitmap],
+                                          pictures_[kLabelPressedBitmap], labelMenuMarksCurrent));
     for (const char* text : {"Sine", "Square", "-", "Saw"}) menu->insertItem(text, -1);
     menu->selectItem(1);
     menu->changeTextColor(colorBlack);
@@ -154,20 +154,20 @@ private:
 
   void addDialsAndDisplays() {
     show("Dial", 0, 1,
-         new Dial(cell(0, 1, 60, 60), nullptr, 0, pictures_[kDialFaceBitmap], pictures_[kDialHandleBitmap],
-                  Point(0, 0)))
+         std::make_unique<Dial>(cell(0, 1, 60, 60), nullptr, 0, pictures_[kDialFaceBitmap],
+                                pictures_[kDialHandleBitmap], Point(0, 0)))
         ->putValue(0.3f);
     show("FilmstripDial", 1, 1,
-         new FilmstripDial(cell(1, 1, 32, 32), nullptr, 0, 5, 32, pictures_[kKnobStripBitmap]))
+         std::make_unique<FilmstripDial>(cell(1, 1, 32, 32), nullptr, 0, 5, 32, pictures_[kKnobStripBitmap]))
         ->putValue(0.75f);
-    show(
-        "FilmstripDisplay", 2, 1,
-        new FilmstripDisplay(cell(2, 1, 32, 32), nullptr, 0, 5, 32, pictures_[kKnobStripBitmap], Point(0, 0)))
+    show("FilmstripDisplay", 2, 1,
+         std::make_unique<FilmstripDisplay>(cell(2, 1, 32, 32), nullptr, 0, 5, 32,
+                                            pictures_[kKnobStripBitmap], Point(0, 0)))
         ->putValue(0.5f);
 
-    auto* animation = show(
-        "FrameAnimation", 3, 1,
-        new FrameAnimation(cell(3, 1, 32, 32), nullptr, 0, 5, 32, pictures_[kKnobStripBitmap], Point(0, 0)));
+    auto* animation = show("FrameAnimation", 3, 1,
+                           std::make_unique<FrameAnimation>(cell(3, 1, 32, 32), nullptr, 0, 5, 32,
+                                                            pictures_[kKnobStripBitmap], Point(0, 0)));
     animation->startAnimation();
     animation->nextFrame();
 
@@ -175,64 +175,71 @@ private:
     const int32_t xs[] = {digitsArea.left, digitsArea.left + 12, digitsArea.left + 24};
     const int32_t ys[] = {digitsArea.top, digitsArea.top, digitsArea.top};
     show("DigitDisplay", 4, 1,
-         new DigitDisplay(digitsArea, nullptr, 0, 42, 3, xs, ys, 10, 16, pictures_[kDigitsBitmap]));
+         std::make_unique<DigitDisplay>(digitsArea, nullptr, 0, 42, 3, xs, ys, 10, 16,
+                                        pictures_[kDigitsBitmap]));
 
     show("LevelMeter", 5, 1,
-         new LevelMeter(cell(5, 1, 12, 60), pictures_[kMeterOnBitmap], pictures_[kMeterOffBitmap], 15,
-                        meterVertical))
+         std::make_unique<LevelMeter>(cell(5, 1, 12, 60), pictures_[kMeterOnBitmap],
+                                      pictures_[kMeterOffBitmap], 15, meterVertical))
         ->putValue(0.7f);
   }
 
   void addFadersButtonsAndSwitches() {
     const Rect faderArea = cell(0, 2, 22, 60);
     show("Fader", 0, 2,
-         new Fader(faderArea, nullptr, 0, faderArea.top, faderArea.bottom - 12, pictures_[kGalleryCapBitmap],
-                   pictures_[kGalleryTrackBitmap], Point(0, 20), faderOriginBottom))
+         std::make_unique<Fader>(faderArea, nullptr, 0, faderArea.top, faderArea.bottom - 12,
+                                 pictures_[kGalleryCapBitmap], pictures_[kGalleryTrackBitmap], Point(0, 20),
+                                 faderOriginBottom))
         ->putValue(0.7f);
 
     const Rect horizontalArea = cell(1, 2, 90, 22);
     show("HorizontalFader", 1, 2,
-         new HorizontalFader(horizontalArea, nullptr, 0, horizontalArea.left, horizontalArea.right - 12,
-                             pictures_[kGalleryCapWideBitmap], pictures_[kGalleryTrackWideBitmap],
-                             Point(5, 0), faderOriginLeft))
+         std::make_unique<HorizontalFader>(horizontalArea, nullptr, 0, horizontalArea.left,
+                                           horizontalArea.right - 12, pictures_[kGalleryCapWideBitmap],
+                                           pictures_[kGalleryTrackWideBitmap], Point(5, 0), faderOriginLeft))
         ->putValue(0.35f);
 
     const Rect toggles = cell(2, 2, 50, 18);
     show("ToggleButton", 2, 2,
-         new ToggleButton(Rect(toggles.left, toggles.top, toggles.left + 18, toggles.bottom), nullptr, 0,
-                          pictures_[kGalleryLedBitmap]))
+         std::make_unique<ToggleButton>(Rect(toggles.left, toggles.top, toggles.left + 18, toggles.bottom),
+                                        nullptr, 0, pictures_[kGalleryLedBitmap]))
         ->putValue(1.0f);
-    root_->addWidget(new ToggleButton(Rect(toggles.right - 18, toggles.top, toggles.right, toggles.bottom),
-                                      nullptr, 0, pictures_[kGalleryLedBitmap]));
+    root_->addWidget(
+        std::make_unique<ToggleButton>(Rect(toggles.right - 18, toggles.top, toggles.right, toggles.bottom),
+                                       nullptr, 0, pictures_[kGalleryLedBitmap]));
 
     show("LatchButton", 3, 2,
-         new LatchButton(cell(3, 2, 44, 20), nullptr, 0, 20, pictures_[kGalleryKeyBitmap]))
+         std::make_unique<LatchButton>(cell(3, 2, 44, 20), nullptr, 0, 20, pictures_[kGalleryKeyBitmap]))
         ->putValue(1.0f);
     show("MomentaryButton", 4, 2,
-         new MomentaryButton(cell(4, 2, 44, 20), nullptr, 0, 20, pictures_[kGalleryKeyBitmap], Point(0, 0)));
+         std::make_unique<MomentaryButton>(cell(4, 2, 44, 20), nullptr, 0, 20, pictures_[kGalleryKeyBitmap],
+                                           Point(0, 0)));
     show("RockerSwitch", 5, 2,
-         new RockerSwitch(cell(5, 2, 44, 20), nullptr, 0, 20, pictures_[kGalleryRockerBitmap], Point(0, 0)))
+         std::make_unique<RockerSwitch>(cell(5, 2, 44, 20), nullptr, 0, 20, pictures_[kGalleryRockerBitmap],
+                                        Point(0, 0)))
         ->putValue(1.0f);
 
     show("VerticalSwitch", 0, 3,
-         new VerticalSwitch(cell(0, 3, 20, 36), nullptr, 0, 36, 3, pictures_[kGalleryLeverBitmap]))
+         std::make_unique<VerticalSwitch>(cell(0, 3, 20, 36), nullptr, 0, 36, 3,
+                                          pictures_[kGalleryLeverBitmap]))
         ->putValue(0.5f);
     show("HorizontalSwitch", 1, 3,
-         new HorizontalSwitch(cell(1, 3, 40, 16), nullptr, 0, 16, 3, pictures_[kGallerySlideBitmap]))
+         std::make_unique<HorizontalSwitch>(cell(1, 3, 40, 16), nullptr, 0, 16, 3,
+                                            pictures_[kGallerySlideBitmap]))
         ->putValue(1.0f);
     show("LevelMeter, wide", 2, 3,
-         new LevelMeter(cell(2, 3, 60, 12), pictures_[kMeterOnWideBitmap], pictures_[kMeterOffWideBitmap], 15,
-                        meterHorizontal))
+         std::make_unique<LevelMeter>(cell(2, 3, 60, 12), pictures_[kMeterOnWideBitmap],
+                                      pictures_[kMeterOffWideBitmap], 15, meterHorizontal))
         ->putValue(0.45f);
 
     // Switched on by its owner rather than by a press, so it shows without taking the modal slot.
     const Rect splashArea(3 * kCellWidth + 60, 8 + 3 * kCellHeight - 4, 3 * kCellWidth + 220,
                           8 + 3 * kCellHeight + 96);
-    auto* splash =
-        new SplashView(Rect(splashArea.left, splashArea.top, splashArea.left + 20, splashArea.top + 20),
-                       nullptr, 0, pictures_[kSplashBitmap], splashArea, Point(0, 0));
+    auto splash = std::make_unique<SplashView>(
+        Rect(splashArea.left, splashArea.top, splashArea.left + 20, splashArea.top + 20), nullptr, 0,
+        pictures_[kSplashBitmap], splashArea, Point(0, 0));
     splash->putValue(1.0f);
-    root_->addWidget(splash);
+    root_->addWidget(std::move(splash));
     shown_.push_back(Shown{"SplashView", splashArea});
     caption("SplashView (on)",
             Rect(splashArea.right + 6, splashArea.bottom - 14, kWidth - 2, splashArea.bottom));

@@ -9,21 +9,12 @@
 #include <string>
 
 #include "tests/toolkit/support/memory_surface.h"
-#include "toolkit/graphics/pixmap.h"
+#include "toolkit/graphics/pixmap_ref.h"
 
-// Loads a bitmap of the tests and gives the creator's reference back at the end of the scope.
-class HeldPixmap {
+// A bitmap of the tests, loaded and held for the holder's scope.
+class HeldPixmap : public PixmapRef {
 public:
-  explicit HeldPixmap(int32_t resourceId) : pixmap_(new Pixmap(resourceId)) {}
-  ~HeldPixmap() { pixmap_->release(); }
-
-  HeldPixmap(const HeldPixmap&) = delete;
-  HeldPixmap& operator=(const HeldPixmap&) = delete;
-
-  Pixmap* get() const { return pixmap_; }
-
-private:
-  Pixmap* pixmap_;
+  explicit HeldPixmap(int32_t resourceId) : PixmapRef(adopt(new Pixmap(resourceId))) {}
 };
 
 // "(red, green, blue)", for failure messages.

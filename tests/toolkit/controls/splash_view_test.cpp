@@ -35,22 +35,15 @@ struct SplashScene {
   ControlsWindow window;
   HeldPixmap picture{kSplashBitmap};
   EditLog log{EditLog::Repaint::never};
-  Panel* backdrop =
-      window.add(new Panel(Rect(0, 0, ControlsWindow::kWidth - 1, ControlsWindow::kHeight - 1), colorGrey));
-  Probe* under = window.add(new Probe(kUnderSplash));
-  Probe* beside = window.add(new Probe(kBeside));
+  Panel* backdrop = window.add(std::make_unique<Panel>(
+      Rect(0, 0, ControlsWindow::kWidth - 1, ControlsWindow::kHeight - 1), colorGrey));
+  Probe* under = window.add(std::make_unique<Probe>(kUnderSplash));
+  Probe* beside = window.add(std::make_unique<Probe>(kBeside));
   SplashView* splash =
-      window.add(new SplashView(kButtonArea, &log, 3, picture.get(), kSplashArea, Point(0, 0)));
+      window.add(std::make_unique<SplashView>(kButtonArea, &log, 3, picture.get(), kSplashArea, Point(0, 0)));
 
   // A press at the point, dispatched by the root view as a button-down message is.
-  void pressAt(Point point) {
-    HDC device = GetDC(window.window());
-    {
-      Canvas canvas(&window.root(), device, window.window());
-      window.root().mousePressed(&canvas, point);
-    }
-    ReleaseDC(window.window(), device);
-  }
+  void pressAt(Point point) { window.press(window.root(), point); }
   bool showsSplash() {
     const auto shown = captureClientArea(window.window());
     const auto wanted = pictureOf(picture.get());
@@ -111,13 +104,7 @@ TEST(SplashView, ASplashRefusedTheModalSlotStaysOffAtItsOwnSize) {
   SplashScene scene;
   ASSERT_TRUE(scene.window.root().setModalWidget(scene.beside));
   // The root view hands presses to the modal view only, so the splash is pressed directly.
-  HDC device = GetDC(scene.window.window());
-  {
-    Canvas canvas(&scene.window.root(), device, scene.window.window());
-    Point point(215, 20);
-    scene.splash->mousePressed(&canvas, point);
-  }
-  ReleaseDC(scene.window.window(), device);
+  scene.window.press(*scene.splash, Point(215, 20));
   EXPECT_EQ(scene.splash->value(), 0.0f);
   EXPECT_TRUE(sameRect(scene.splash->size(), kButtonArea));
   EXPECT_EQ(scene.window.root().modalWidget(), scene.beside);

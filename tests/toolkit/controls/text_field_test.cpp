@@ -46,7 +46,7 @@ struct FieldScene {
   TextField* field;
 
   explicit FieldScene(const char* text)
-      : field(window.add(new TextField(kFieldArea, &log, 5, text, nullptr, 0))) {}
+      : field(window.add(std::make_unique<TextField>(kFieldArea, &log, 5, text, nullptr, 0))) {}
 
   // Presses on the field and holds the button until the press has opened the box, as a user's slower
   // hand does.
@@ -159,13 +159,7 @@ TEST(TextField, TheBoxCoversTheFieldOnePixelLargerWithTheFieldsFont) {
 // Presses the field with the buttons given, through the toolkit's input seam.
 void pressWith(FieldScene& scene, ButtonState buttons) {
   ScriptedInput input(scene.window.window(), {{buttons, kInsideField}});
-  HDC device = GetDC(scene.window.window());
-  {
-    Canvas canvas(&scene.window.root(), device, scene.window.window());
-    Point point = kInsideField;
-    scene.field->mousePressed(&canvas, point);
-  }
-  ReleaseDC(scene.window.window(), device);
+  scene.window.press(*scene.field, kInsideField);
 }
 
 TEST(TextField, OnlyAPlainLeftPressOnAClickableIdleFieldOpensTheBox) {
@@ -211,8 +205,7 @@ TEST(TextField, TheFieldGoingWhileEditingClosesTheBoxQuietly) {
   ASSERT_NE(box, nullptr);
   auto font = reinterpret_cast<HFONT>(SendMessageA(box, WM_GETFONT, 0, 0));
   SetWindowTextA(box, "typed");
-  scene.window.root().removeWidget(scene.field);
-  delete scene.field;
+  scene.window.root().removeWidget(scene.field).reset();
   handlePendingMessages();
   EXPECT_FALSE(IsWindow(box));
   EXPECT_EQ(GetObjectType(font), 0u);
@@ -225,15 +218,9 @@ TEST(TextField, ClosingTheEditorWhileEditingTakesTheTypedText) {
   HWND box = nullptr;
   {
     ControlsWindow window;
-    TextField* field = window.add(new TextField(kFieldArea, &log, 5, "before", nullptr, 0));
+    TextField* field = window.add(std::make_unique<TextField>(kFieldArea, &log, 5, "before", nullptr, 0));
     ScriptedInput input(window.window(), {{leftButton, kInsideField}});
-    HDC device = GetDC(window.window());
-    {
-      Canvas canvas(&window.root(), device, window.window());
-      Point point = kInsideField;
-      field->mousePressed(&canvas, point);
-    }
-    ReleaseDC(window.window(), device);
+    window.press(*field, kInsideField);
     box = field->editBox();
     ASSERT_NE(box, nullptr);
     SetWindowTextA(box, "typed");
@@ -267,8 +254,7 @@ TEST(TextField, TheHostDestroyingItsWindowWhileEditingLeavesNoBoxBehind) {
     EditLog log;
     HostWindow host(160, 80);
     auto root = std::make_unique<RootView>(Rect(0, 0, 160, 80), host.handle(), nullptr);
-    auto* field = new TextField(kFieldArea, &log, 5, "before", nullptr, 0);
-    root->addWidget(field);
+    auto* field = root->addWidget(std::make_unique<TextField>(kFieldArea, &log, 5, "before", nullptr, 0));
     UpdateWindow(root->windowHandle());
     root->setEditingWidget(field);
     {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <vector>
 
 #include "tests/toolkit/bitmaps/test_bitmaps.h"
@@ -15,7 +16,7 @@
 #include "toolkit/controls/value_widget.h"
 #include "toolkit/graphics/canvas.h"
 #include "toolkit/graphics/gui_editor_base.h"
-#include "toolkit/graphics/pixmap.h"
+#include "toolkit/graphics/pixmap_ref.h"
 #include "toolkit/graphics/root_view.h"
 
 namespace {
@@ -52,7 +53,10 @@ public:
     ++idles;
     GuiEditorBase::onIdle();
   }
-  void adopt(RootView* view) { rootView = view; }
+  RootView* adopt(std::unique_ptr<RootView> view) {
+    rootView = std::move(view);
+    return rootView.get();
+  }
   int32_t idles = 0;
 };
 
@@ -108,17 +112,13 @@ TEST(ValueWidget, FaderDragReportsEachNewValueAndRefreshesOthersAtMostEvery50Ms)
   ManualClock clock(1000);
   HostWindow host(100, 100);
   IdleCountingEditor editor;
-  auto* root = new RootView(Rect(0, 0, 100, 100), host.handle(), &editor);
-  editor.adopt(root);
+  RootView* root = editor.adopt(std::make_unique<RootView>(Rect(0, 0, 100, 100), host.handle(), &editor));
   RecordingListener listener(&clock);
-  auto* handle = new Pixmap(kFaderHandleBitmap);
+  const PixmapRef handle = PixmapRef::adopt(new Pixmap(kFaderHandleBitmap));
   // Travel from 0 to 64 with value 0 at the top: the value is the handle's top over 64.
-  auto* fader =
-      new Fader(Rect(0, 0, 16, 76), &listener, 5, 0, 64, handle, nullptr, Point(0, 0), faderOriginTop);
-  handle->release();
-  auto* other = new PaintCounter(Rect(20, 0, 30, 10));
-  root->addWidget(fader);
-  root->addWidget(other);
+  root->addWidget(std::make_unique<Fader>(Rect(0, 0, 16, 76), &listener, 5, 0, 64, handle, nullptr,
+                                          Point(0, 0), faderOriginTop));
+  auto* other = root->addWidget(std::make_unique<PaintCounter>(Rect(20, 0, 30, 10)));
   UpdateWindow(root->windowHandle());
   other->setShownValue(other->value());
   other->paints = 0;
@@ -139,7 +139,6 @@ TEST(ValueWidget, FaderDragReportsEachNewValueAndRefreshesOthersAtMostEvery50Ms)
   // 60 ms comes 50 ms after the last run.
   EXPECT_EQ(editor.idles, 1);
   EXPECT_EQ(other->paints, 1);
-  delete root;
 }
 
 } // namespace

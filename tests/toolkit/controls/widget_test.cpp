@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "tests/toolkit/support/host_window.h"
 #include "toolkit/graphics/offscreen_canvas.h"
 #include "toolkit/graphics/root_view.h"
@@ -44,8 +46,7 @@ TEST(Widget, RedrawNowPaintsThroughTheRootViewAndNothingWithoutOne) {
 
   HostWindow host(60, 60);
   RootView root(Rect(0, 0, 60, 60), host.handle(), nullptr);
-  auto* child = new PaintCounter(Rect(0, 0, 10, 10));
-  root.addWidget(child);
+  auto* child = root.addWidget(std::make_unique<PaintCounter>(Rect(0, 0, 10, 10)));
   EXPECT_EQ(child->parent(), &root);
   child->redrawNow();
   EXPECT_EQ(child->paints, 1);

@@ -11,6 +11,7 @@
 #include "tests/toolkit/support/memory_surface.h"
 #include "tests/toolkit/support/scripted_input.h"
 #include "toolkit/graphics/canvas.h"
+#include "toolkit/graphics/native_handles.h"
 #include "tools/probe/resource_census.h"
 #include "tools/probe/synthesised_input.h"
 
@@ -91,11 +92,10 @@ TEST(Canvas, SelectFontTakesTheTableEntryOrFallsBackToFontZero) {
 
 // Draws "Ab" with plain GDI into box with the font the canvas has selected, as the reference.
 void drawReference(MemorySurface& surface, HFONT font, RECT box, UINT horizontal) {
-  HGDIOBJ before = SelectObject(surface.device(), font);
+  SelectedObject selected(surface.device(), font);
   SetTextColor(surface.device(), colorWhite.nativeValue());
   SetBkMode(surface.device(), TRANSPARENT);
   DrawTextA(surface.device(), "Ab", 2, &box, DT_SINGLELINE | DT_VCENTER | horizontal);
-  SelectObject(surface.device(), before);
 }
 
 TEST(Canvas, DrawTextAlignsLeftOnePixelInAndOtherwiseAsAsked) {
@@ -181,12 +181,12 @@ TEST(Canvas, NewCanvasDrawsWhiteLinesOnBlackFillsWithWhiteText) {
 
 TEST(Canvas, DeviceGetsItsObjectsBackAndEveryCreatedObjectIsDeleted) {
   MemorySurface surface(8, 8, colorBlack);
-  HPEN pen = CreatePen(PS_SOLID, 1, RGB(1, 2, 3));
-  HBRUSH brush = CreateSolidBrush(RGB(4, 5, 6));
-  HFONT font = CreateFontA(-10, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
-  SelectObject(surface.device(), pen);
-  SelectObject(surface.device(), brush);
-  SelectObject(surface.device(), font);
+  const PenHandle pen(CreatePen(PS_SOLID, 1, RGB(1, 2, 3)));
+  const BrushHandle brush(CreateSolidBrush(RGB(4, 5, 6)));
+  const FontHandle font(CreateFontA(-10, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, "Arial"));
+  SelectedObject penSelected(surface.device(), pen.get());
+  SelectedObject brushSelected(surface.device(), brush.get());
+  SelectedObject fontSelected(surface.device(), font.get());
   const int32_t before = liveGdiObjects();
   {
     Canvas canvas(nullptr, surface.device(), nullptr);
@@ -200,22 +200,16 @@ TEST(Canvas, DeviceGetsItsObjectsBackAndEveryCreatedObjectIsDeleted) {
     canvas.paintPolygon(triangle, 3);
     canvas.strokePolyline(triangle, 3);
     canvas.outlineEllipse(Rect(0, 0, 7, 7));
-    EXPECT_NE(GetCurrentObject(surface.device(), OBJ_PEN), pen);
-    EXPECT_NE(GetCurrentObject(surface.device(), OBJ_BRUSH), brush);
-    EXPECT_NE(GetCurrentObject(surface.device(), OBJ_FONT), font);
+    EXPECT_NE(GetCurrentObject(surface.device(), OBJ_PEN), pen.get());
+    EXPECT_NE(GetCurrentObject(surface.device(), OBJ_BRUSH), brush.get());
+    EXPECT_NE(GetCurrentObject(surface.device(), OBJ_FONT), font.get());
     // The canvas's own pen, brush and font: each one replaced is deleted.
     EXPECT_EQ(liveGdiObjects(), before + 3);
   }
-  EXPECT_EQ(GetCurrentObject(surface.device(), OBJ_PEN), pen);
-  EXPECT_EQ(GetCurrentObject(surface.device(), OBJ_BRUSH), brush);
-  EXPECT_EQ(GetCurrentObject(surface.device(), OBJ_FONT), font);
+  EXPECT_EQ(GetCurrentObject(surface.device(), OBJ_PEN), pen.get());
+  EXPECT_EQ(GetCurrentObject(surface.device(), OBJ_BRUSH), brush.get());
+  EXPECT_EQ(GetCurrentObject(surface.device(), OBJ_FONT), font.get());
   EXPECT_EQ(liveGdiObjects(), before);
-  SelectObject(surface.device(), GetStockObject(BLACK_PEN));
-  SelectObject(surface.device(), GetStockObject(WHITE_BRUSH));
-  SelectObject(surface.device(), GetStockObject(SYSTEM_FONT));
-  DeleteObject(pen);
-  DeleteObject(brush);
-  DeleteObject(font);
 }
 
 TEST(Canvas, ShapesWithoutOutlineLeaveTheDevicesPenSelected) {

@@ -8,7 +8,7 @@
 #include "tests/toolkit/bitmaps/test_bitmaps.h"
 #include "tests/toolkit/support/memory_surface.h"
 #include "toolkit/graphics/canvas.h"
-#include "toolkit/graphics/pixmap.h"
+#include "toolkit/graphics/pixmap_ref.h"
 #include "tools/probe/resource_census.h"
 
 namespace {
@@ -23,19 +23,17 @@ void drawImageOf(Pixmap* pixmap, MemorySurface& surface) {
 }
 
 TEST(Pixmap, LoadsTheResourceNamedByTheLow16BitsOfItsId) {
-  Pixmap* keyed = new Pixmap(kKeyedBitmap);
+  const PixmapRef keyed = PixmapRef::adopt(new Pixmap(kKeyedBitmap));
   EXPECT_EQ(keyed->width(), 8);
   EXPECT_EQ(keyed->height(), 4);
-  keyed->release();
-  Pixmap* high = new Pixmap(0x10000 + kBackdropBitmap);
+  const PixmapRef high = PixmapRef::adopt(new Pixmap(0x10000 + kBackdropBitmap));
   EXPECT_EQ(high->resourceId(), 0x10000 + kBackdropBitmap);
   EXPECT_EQ(high->width(), 80);
   EXPECT_EQ(high->height(), 50);
-  high->release();
 }
 
 TEST(Pixmap, MissingResourceGivesAnEmptyPixmapThatDrawsNothing) {
-  Pixmap* missing = new Pixmap(999);
+  const PixmapRef missing = PixmapRef::adopt(new Pixmap(999));
   EXPECT_EQ(missing->width(), 0);
   EXPECT_EQ(missing->height(), 0);
   MemorySurface surface(8, 8, kBackground);
@@ -46,11 +44,10 @@ TEST(Pixmap, MissingResourceGivesAnEmptyPixmapThatDrawsNothing) {
     missing->drawKeyed(&canvas, Rect(0, 0, 8, 8), Point(0, 0));
   }
   EXPECT_TRUE(surface.samePixelsAs(untouched));
-  missing->release();
 }
 
 TEST(Pixmap, DrawOpaqueCopiesTheAreaAtTheOffsetToTheRectangle) {
-  Pixmap* pixmap = new Pixmap(kKeyedBitmap);
+  const PixmapRef pixmap = PixmapRef::adopt(new Pixmap(kKeyedBitmap));
   MemorySurface image(8, 4, kBackground);
   drawImageOf(pixmap, image);
   MemorySurface surface(12, 8, kBackground);
@@ -65,11 +62,10 @@ TEST(Pixmap, DrawOpaqueCopiesTheAreaAtTheOffsetToTheRectangle) {
       ASSERT_FALSE(surface.pixel(x, y).differsFrom(expected)) << "(" << x << ", " << y << ")";
     }
   }
-  pixmap->release();
 }
 
 TEST(Pixmap, KeyedDrawingLeavesOutExactlyTheKeyColour) {
-  Pixmap* pixmap = new Pixmap(kKeyedBitmap);
+  const PixmapRef pixmap = PixmapRef::adopt(new Pixmap(kKeyedBitmap));
   MemorySurface image(8, 4, kBackground);
   drawImageOf(pixmap, image);
   // The test image: key colour in columns 0 to 3, one off the key in column 4.
@@ -94,11 +90,10 @@ TEST(Pixmap, KeyedDrawingLeavesOutExactlyTheKeyColour) {
       }
     }
   }
-  pixmap->release();
 }
 
 TEST(Pixmap, KeyedDrawingOfAnAllKeyImageLeavesTheCanvasUnchanged) {
-  Pixmap* pixmap = new Pixmap(kAllKeyBitmap);
+  const PixmapRef pixmap = PixmapRef::adopt(new Pixmap(kAllKeyBitmap));
   MemorySurface surface(6, 6, kBackground);
   MemorySurface reference(6, 6, kBackground);
   for (MemorySurface* s : {&surface, &reference}) {
@@ -110,11 +105,10 @@ TEST(Pixmap, KeyedDrawingOfAnAllKeyImageLeavesTheCanvasUnchanged) {
     pixmap->drawKeyed(&canvas, Rect(0, 0, 4, 4), Point(0, 0));
   }
   EXPECT_TRUE(surface.samePixelsAs(reference));
-  pixmap->release();
 }
 
 TEST(Pixmap, KeyedDrawingOfAnImageWithoutKeyEqualsOpaqueDrawing) {
-  Pixmap* pixmap = new Pixmap(kNoKeyBitmap);
+  const PixmapRef pixmap = PixmapRef::adopt(new Pixmap(kNoKeyBitmap));
   MemorySurface keyed(6, 6, kBackground);
   MemorySurface opaque(6, 6, kBackground);
   {
@@ -126,11 +120,10 @@ TEST(Pixmap, KeyedDrawingOfAnImageWithoutKeyEqualsOpaqueDrawing) {
   EXPECT_TRUE(keyed.samePixelsAs(opaque));
   EXPECT_FALSE(keyed.pixel(2, 2).differsFrom(opaque.pixel(2, 2)));
   EXPECT_TRUE(keyed.pixel(2, 2).differsFrom(kBackground));
-  pixmap->release();
 }
 
 TEST(Pixmap, KeyedDrawingGivesTheSharedBitmapItsPixelsBack) {
-  Pixmap* pixmap = new Pixmap(kKeyedBitmap);
+  const PixmapRef pixmap = PixmapRef::adopt(new Pixmap(kKeyedBitmap));
   MemorySurface before(8, 4, kBackground);
   drawImageOf(pixmap, before);
   MemorySurface scratch(8, 4, kBackground);
@@ -143,34 +136,33 @@ TEST(Pixmap, KeyedDrawingGivesTheSharedBitmapItsPixelsBack) {
   drawImageOf(pixmap, after);
   EXPECT_TRUE(after.samePixelsAs(before));
   EXPECT_FALSE(after.pixel(0, 0).differsFrom(colorTransparentKey));
-  pixmap->release();
 }
 
 TEST(Pixmap, KeyMaskIsBuiltOnceAndEverythingElseOfKeyedDrawingIsFreed) {
   MemorySurface surface(8, 4, kBackground);
   Canvas canvas(nullptr, surface.device(), nullptr);
   const int32_t start = liveGdiObjects();
-  Pixmap* pixmap = new Pixmap(kKeyedBitmap);
+  PixmapRef pixmap = PixmapRef::adopt(new Pixmap(kKeyedBitmap));
   EXPECT_EQ(liveGdiObjects(), start + 1);
   pixmap->drawKeyed(&canvas, Rect(0, 0, 8, 4), Point(0, 0));
   EXPECT_EQ(liveGdiObjects(), start + 2);
   pixmap->drawKeyed(&canvas, Rect(0, 0, 8, 4), Point(0, 0));
   pixmap->drawOpaque(&canvas, Rect(0, 0, 8, 4), Point(0, 0));
   EXPECT_EQ(liveGdiObjects(), start + 2);
-  pixmap->release();
+  pixmap.reset();
   EXPECT_EQ(liveGdiObjects(), start);
 }
 
 TEST(Pixmap, LastOfThreeReleasesDestroysIt) {
   const int32_t start = liveGdiObjects();
-  Pixmap* pixmap = new Pixmap(kKeyedBitmap);
-  pixmap->retain();
-  pixmap->retain();
-  pixmap->release();
-  pixmap->release();
+  PixmapRef first = PixmapRef::adopt(new Pixmap(kKeyedBitmap));
+  PixmapRef second = first;
+  PixmapRef third(first.get());
+  first.reset();
+  second.reset();
   EXPECT_EQ(liveGdiObjects(), start + 1);
-  EXPECT_EQ(pixmap->width(), 8);
-  pixmap->release();
+  EXPECT_EQ(third->width(), 8);
+  third.reset();
   EXPECT_EQ(liveGdiObjects(), start);
 }
 

@@ -6,37 +6,29 @@
 #include <gtest/gtest.h>
 
 #include "tests/toolkit/support/host_window.h"
+#include "toolkit/graphics/native_handles.h"
 #include "tools/probe/resource_census.h"
 
 namespace {
 
 struct FiveObjects {
-  HPEN pen = CreatePen(PS_SOLID, 1, RGB(1, 2, 3));
-  HBRUSH brush = CreateSolidBrush(RGB(4, 5, 6));
-  HBITMAP bitmap = CreateBitmap(4, 4, 1, 1, nullptr);
-  HDC device = CreateCompatibleDC(nullptr);
-  HFONT font = CreateFontA(-10, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
-
-  ~FiveObjects() {
-    DeleteObject(pen);
-    DeleteObject(brush);
-    DeleteObject(bitmap);
-    DeleteDC(device);
-    DeleteObject(font);
-  }
+  PenHandle pen{CreatePen(PS_SOLID, 1, RGB(1, 2, 3))};
+  BrushHandle brush{CreateSolidBrush(RGB(4, 5, 6))};
+  BitmapHandle bitmap{CreateBitmap(4, 4, 1, 1, nullptr)};
+  MemoryDevice device{CreateCompatibleDC(nullptr)};
+  FontHandle font{CreateFontA(-10, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, "Arial")};
 };
 
 // Five windows nested in each other inside a host window: the census counts descendants at every depth.
 struct FiveWindows {
-  HWND outer = nullptr;
+  WindowHandle outer;
   explicit FiveWindows(HWND host) {
     HWND parent = host;
     for (int32_t i = 0; i < 5; ++i) {
       parent = CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 20, 20, parent, nullptr, nullptr, nullptr);
-      if (i == 0) outer = parent;
+      if (i == 0) outer.reset(parent);
     }
   }
-  ~FiveWindows() { DestroyWindow(outer); }
 };
 
 TEST(ResourceCensus, FiveGdiObjectsRaiseTheCountByFive) {
@@ -63,12 +55,13 @@ TEST(ResourceCensus, FiveWindowsRaiseTheCountByFive) {
 TEST(ResourceCensus, FiveMenusRaiseTheCountByFive) {
   // A menu bar, a popup menu holding a submenu, and two popup menus on their own.
   const int32_t start = liveMenus();
-  HMENU bar = CreateMenu();
-  HMENU popup = CreatePopupMenu();
-  AppendMenuA(popup, MF_POPUP, reinterpret_cast<UINT_PTR>(CreatePopupMenu()), "sub");
-  HMENU others[] = {CreatePopupMenu(), CreatePopupMenu()};
-  EXPECT_EQ(liveMenus(), start + 5);
-  for (HMENU menu : {bar, popup, others[0], others[1]}) DestroyMenu(menu);
+  {
+    const MenuHandle bar(CreateMenu()), popup(CreatePopupMenu());
+    // The submenu goes with the menu that holds it.
+    AppendMenuA(popup.get(), MF_POPUP, reinterpret_cast<UINT_PTR>(CreatePopupMenu()), "sub");
+    const MenuHandle others[] = {MenuHandle(CreatePopupMenu()), MenuHandle(CreatePopupMenu())};
+    EXPECT_EQ(liveMenus(), start + 5);
+  }
   EXPECT_EQ(liveMenus(), start);
 }
 

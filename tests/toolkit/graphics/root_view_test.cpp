@@ -1,13 +1,15 @@
 // Checks RootView in real windows under the virtual display: its native window and shared class (with
 // the arrow cursor), press dispatch (topmost child, inclusive edges, modal view, editing widget), the
 // child list, the backdrop (a replaced one freed), paint and idle refresh (silent before the first paint
-// and once the window is gone), resizing, and that 200 open/close cycles leave the process's GDI objects
-// and windows where they started.
+// and once the window is gone), resizing, the focus while the pointer is over it (an edit box of its own
+// keeping it), a wheel turned outside it passed on to the host, and that 200 open/close cycles leave the
+// process's GDI objects and windows where they started.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <memory>
 #include <string>
 
 #include "tests/toolkit/bitmaps/test_bitmaps.h"
@@ -15,10 +17,11 @@
 #include "tests/toolkit/support/host_window.h"
 #include "tests/toolkit/support/real_input.h"
 #include "toolkit/graphics/canvas.h"
-#include "toolkit/graphics/editor_window_class.h"
+#include "toolkit/graphics/editor_class_use.h"
 #include "toolkit/graphics/gui_editor_base.h"
 #include "toolkit/graphics/module_instance.h"
-#include "toolkit/graphics/pixmap.h"
+#include "toolkit/graphics/native_handles.h"
+#include "toolkit/graphics/pixmap_ref.h"
 #include "toolkit/graphics/root_view.h"
 #include "tools/probe/resource_census.h"
 
@@ -39,6 +42,19 @@ std::string expectedClassName() {
 bool classRegistered(const std::string& name) {
   WNDCLASSA description{};
   return GetClassInfoA(static_cast<HINSTANCE>(moduleInstance), name.c_str(), &description) != 0;
+}
+
+// True once the window has handled the pointer's arrival, until the pointer has left it.
+bool tracksThePointer(HWND window) {
+  TRACKMOUSEEVENT query{sizeof query, TME_QUERY, nullptr, 0};
+  return TrackMouseEvent(&query) != 0 && query.hwndTrack == window && (query.dwFlags & TME_LEAVE) != 0;
+}
+
+int32_t hostWheels = 0;
+
+LRESULT CALLBACK countHostWheels(HWND window, UINT message, WPARAM first, LPARAM second) {
+  if (message == WM_MOUSEWHEEL) ++hostWheels;
+  return DefWindowProcA(window, message, first, second);
 }
 
 class RootViewTest : public ::testing::Test {
@@ -72,7 +88,7 @@ TEST_F(RootViewTest, CreatesAVisibleChildWindowNamedWindowOfTheRootViewsSize) {
 
 TEST_F(RootViewTest, WithoutHostWindowItHasNoWindowAndDrawsNowhere) {
   RootView root(Rect(0, 0, 50, 50), nullptr, nullptr);
-  root.addWidget(new ProbeValue(Rect(0, 0, 10, 10), "v", &log));
+  root.addWidget(std::make_unique<ProbeValue>(Rect(0, 0, 10, 10), "v", &log));
   EXPECT_EQ(root.windowHandle(), nullptr);
   EXPECT_EQ(classUseCount(), 0);
   root.redrawWidget(nullptr);
@@ -83,23 +99,23 @@ TEST_F(RootViewTest, WithoutHostWindowItHasNoWindowAndDrawsNowhere) {
 TEST_F(RootViewTest, ClassIsRegisteredOnceForTwoViewsAndUnregisteredWithTheLast) {
   const std::string name = expectedClassName();
   EXPECT_FALSE(classRegistered(name));
-  auto* first = new RootView(Rect(0, 0, 50, 50), host.handle(), nullptr);
-  auto* second = new RootView(Rect(0, 0, 50, 50), host.handle(), nullptr);
+  auto first = std::make_unique<RootView>(Rect(0, 0, 50, 50), host.handle(), nullptr);
+  auto second = std::make_unique<RootView>(Rect(0, 0, 50, 50), host.handle(), nullptr);
   EXPECT_EQ(classUseCount(), 2);
   EXPECT_EQ(std::string(editorClassName()), name);
   EXPECT_TRUE(classRegistered(name));
-  delete first;
+  first.reset();
   EXPECT_EQ(classUseCount(), 1);
   EXPECT_TRUE(classRegistered(name));
-  delete second;
+  second.reset();
   EXPECT_EQ(classUseCount(), 0);
   EXPECT_FALSE(classRegistered(name));
 }
 
 TEST_F(RootViewTest, PressGoesToTheTopmostChildContainingItEdgesIncluded) {
   RootView root(Rect(0, 0, 160, 100), host.handle(), nullptr);
-  root.addWidget(new ProbeWidget(Rect(0, 0, 20, 20), "a", &log));
-  root.addWidget(new ProbeWidget(Rect(10, 10, 30, 30), "b", &log));
+  root.addWidget(std::make_unique<ProbeWidget>(Rect(0, 0, 20, 20), "a", &log));
+  root.addWidget(std::make_unique<ProbeWidget>(Rect(10, 10, 30, 30), "b", &log));
   struct Case {
     Point point;
     const char* reached; // null: nobody
@@ -122,8 +138,7 @@ TEST_F(RootViewTest, PressGoesToTheTopmostChildContainingItEdgesIncluded) {
 
 TEST_F(RootViewTest, ButtonDownMessagesOfBothButtonsReachTheChildAtTheirPosition) {
   RootView root(Rect(0, 0, 160, 100), host.handle(), nullptr);
-  auto* child = new ProbeWidget(Rect(10, 10, 30, 30), "c", &log);
-  root.addWidget(child);
+  auto* child = root.addWidget(std::make_unique<ProbeWidget>(Rect(10, 10, 30, 30), "c", &log));
   SendMessageA(root.windowHandle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(12, 29));
   EXPECT_EQ(log.count("press c"), 1);
   EXPECT_EQ(child->lastPress.h, 12);
@@ -137,10 +152,9 @@ TEST_F(RootViewTest, ButtonDownMessagesOfBothButtonsReachTheChildAtTheirPosition
 
 TEST_F(RootViewTest, ModalViewTakesEveryPressAndRefreshAndPaintsLast) {
   RootView root(Rect(0, 0, 160, 100), host.handle(), nullptr);
-  root.addWidget(new ProbeValue(Rect(0, 0, 40, 40), "under", &log));
-  auto* modal = new ProbeValue(Rect(50, 50, 70, 70), "modal", &log);
-  root.addWidget(modal);
-  root.addWidget(new ProbeWidget(Rect(0, 0, 100, 100), "over", &log));
+  root.addWidget(std::make_unique<ProbeValue>(Rect(0, 0, 40, 40), "under", &log));
+  auto* modal = root.addWidget(std::make_unique<ProbeValue>(Rect(50, 50, 70, 70), "modal", &log));
+  root.addWidget(std::make_unique<ProbeWidget>(Rect(0, 0, 100, 100), "over", &log));
   ASSERT_TRUE(root.setModalWidget(modal));
 
   press(&root, Point(10, 10));
@@ -163,9 +177,8 @@ TEST_F(RootViewTest, ModalViewTakesEveryPressAndRefreshAndPaintsLast) {
 
 TEST_F(RootViewTest, PressInsideTheModalViewReachesItAlone) {
   RootView root(Rect(0, 0, 160, 100), host.handle(), nullptr);
-  auto* modal = new ProbeWidget(Rect(50, 50, 70, 70), "modal", &log);
-  root.addWidget(modal);
-  root.addWidget(new ProbeWidget(Rect(0, 0, 100, 100), "over", &log));
+  auto* modal = root.addWidget(std::make_unique<ProbeWidget>(Rect(50, 50, 70, 70), "modal", &log));
+  root.addWidget(std::make_unique<ProbeWidget>(Rect(0, 0, 100, 100), "over", &log));
   root.setModalWidget(modal);
   press(&root, Point(70, 70));
   ASSERT_EQ(log.entries.size(), 1u);
@@ -187,12 +200,10 @@ TEST_F(RootViewTest, SecondModalViewIsRefusedAndNullClearsTheSlot) {
 
 TEST_F(RootViewTest, PressOutsideTheEditingWidgetEndsItsEditingBeforeDispatch) {
   RootView root(Rect(0, 0, 160, 100), host.handle(), nullptr);
-  auto* first = new ProbeWidget(Rect(0, 0, 20, 20), "first", &log);
-  auto* second = new ProbeWidget(Rect(40, 0, 60, 20), "second", &log);
+  auto* first = root.addWidget(std::make_unique<ProbeWidget>(Rect(0, 0, 20, 20), "first", &log));
+  auto* second = root.addWidget(std::make_unique<ProbeWidget>(Rect(40, 0, 60, 20), "second", &log));
   first->startsEditing = true;
   second->startsEditing = true;
-  root.addWidget(first);
-  root.addWidget(second);
 
   press(&root, Point(5, 5));
   EXPECT_EQ(root.editingWidget(), first);
@@ -211,38 +222,34 @@ TEST_F(RootViewTest, PressOutsideTheEditingWidgetEndsItsEditingBeforeDispatch) {
   EXPECT_EQ(root.editingWidget(), nullptr);
 }
 
-TEST_F(RootViewTest, ChildListGrowsByTenAndKeepsTheOrder) {
+TEST_F(RootViewTest, ChildListKeepsTheOrderAndRefusesNull) {
   RootView root(Rect(0, 0, 160, 100), host.handle(), nullptr);
-  EXPECT_EQ(root.widgetCapacity(), 0);
   Widget* added[21];
   for (int32_t i = 0; i < 21; ++i) {
-    added[i] = new ProbeWidget(Rect(i, 0, i + 1, 1), "w" + std::to_string(i), &log);
-    ASSERT_TRUE(root.addWidget(added[i]));
-    const int32_t count = i + 1;
-    EXPECT_EQ(root.widgetCount(), count);
-    EXPECT_EQ(root.widgetCapacity(), (count + 9) / 10 * 10) << "after " << count;
+    auto widget = std::make_unique<ProbeWidget>(Rect(i, 0, i + 1, 1), "w" + std::to_string(i), &log);
+    added[i] = widget.get();
+    ASSERT_EQ(root.addWidget(std::move(widget)), added[i]);
+    EXPECT_EQ(root.widgetCount(), i + 1);
     EXPECT_EQ(added[i]->parent(), &root);
   }
   for (int32_t i = 0; i < 21; ++i) EXPECT_EQ(root.widgetAt(i), added[i]);
-  EXPECT_FALSE(root.addWidget(nullptr));
+  EXPECT_EQ(root.addWidget(std::unique_ptr<Widget>()), nullptr);
   EXPECT_EQ(root.widgetCount(), 21);
 }
 
-TEST_F(RootViewTest, RemoveWidgetKeepsTheOthersInOrderAndAnswersTrueForStrangers) {
+TEST_F(RootViewTest, RemoveWidgetKeepsTheOthersInOrderAndHandsBackNothingForStrangers) {
   RootView root(Rect(0, 0, 160, 100), host.handle(), nullptr);
-  auto* a = new ProbeWidget(Rect(0, 0, 10, 10), "a", &log);
-  auto* b = new ProbeWidget(Rect(0, 0, 10, 10), "b", &log);
-  auto* c = new ProbeWidget(Rect(0, 0, 10, 10), "c", &log);
-  root.addWidget(a);
-  root.addWidget(b);
-  root.addWidget(c);
+  auto* a = root.addWidget(std::make_unique<ProbeWidget>(Rect(0, 0, 10, 10), "a", &log));
+  auto* b = root.addWidget(std::make_unique<ProbeWidget>(Rect(0, 0, 10, 10), "b", &log));
+  auto* c = root.addWidget(std::make_unique<ProbeWidget>(Rect(0, 0, 10, 10), "c", &log));
   ProbeWidget stranger(Rect(0, 0, 10, 10), "stranger", &log);
-  EXPECT_TRUE(root.removeWidget(&stranger));
+  EXPECT_EQ(root.removeWidget(&stranger), nullptr);
   EXPECT_EQ(root.widgetCount(), 3);
 
   root.setModalWidget(b);
   root.setEditingWidget(b);
-  EXPECT_TRUE(root.removeWidget(b));
+  std::unique_ptr<Widget> removed = root.removeWidget(b);
+  EXPECT_EQ(removed.get(), b);
   EXPECT_EQ(root.widgetCount(), 2);
   EXPECT_EQ(root.widgetAt(0), a);
   EXPECT_EQ(root.widgetAt(1), c);
@@ -251,16 +258,14 @@ TEST_F(RootViewTest, RemoveWidgetKeepsTheOthersInOrderAndAnswersTrueForStrangers
   EXPECT_EQ(root.modalWidget(), nullptr);
   EXPECT_EQ(root.editingWidget(), nullptr);
   EXPECT_EQ(log.count("delete b"), 0);
-  delete b;
 }
 
 TEST_F(RootViewTest, DestructorEndsEditingAndDeletesEveryChild) {
-  auto* root = new RootView(Rect(0, 0, 160, 100), host.handle(), nullptr);
-  auto* editing = new ProbeWidget(Rect(0, 0, 10, 10), "e", &log);
-  root->addWidget(editing);
-  root->addWidget(new ProbeWidget(Rect(0, 0, 10, 10), "f", &log));
+  auto root = std::make_unique<RootView>(Rect(0, 0, 160, 100), host.handle(), nullptr);
+  auto* editing = root->addWidget(std::make_unique<ProbeWidget>(Rect(0, 0, 10, 10), "e", &log));
+  root->addWidget(std::make_unique<ProbeWidget>(Rect(0, 0, 10, 10), "f", &log));
   root->setEditingWidget(editing);
-  delete root;
+  root.reset();
   ASSERT_EQ(log.entries.size(), 3u);
   EXPECT_EQ(log.entries[0], "drop e");
   EXPECT_EQ(log.entries[1], "delete e");
@@ -269,10 +274,8 @@ TEST_F(RootViewTest, DestructorEndsEditingAndDeletesEveryChild) {
 
 TEST_F(RootViewTest, IdleRefreshWaitsForTheFirstPaintAndRepaintsOnlyChangedValues) {
   RootView root(Rect(0, 0, 160, 100), host.handle(), nullptr);
-  auto* changed = new ProbeValue(Rect(0, 0, 10, 10), "changed", &log);
-  auto* steady = new ProbeValue(Rect(20, 0, 30, 10), "steady", &log);
-  root.addWidget(changed);
-  root.addWidget(steady);
+  auto* changed = root.addWidget(std::make_unique<ProbeValue>(Rect(0, 0, 10, 10), "changed", &log));
+  auto* steady = root.addWidget(std::make_unique<ProbeValue>(Rect(20, 0, 30, 10), "steady", &log));
   steady->setShownValue(steady->value());
 
   root.idleRefresh();
@@ -296,7 +299,7 @@ TEST_F(RootViewTest, IdleRefreshWaitsForTheFirstPaintAndRepaintsOnlyChangedValue
 
 TEST_F(RootViewTest, PaintMessageWithEmptyUpdateRegionPaintsNothing) {
   RootView root(Rect(0, 0, 160, 100), host.handle(), nullptr);
-  root.addWidget(new ProbeWidget(Rect(0, 0, 10, 10), "w", &log));
+  root.addWidget(std::make_unique<ProbeWidget>(Rect(0, 0, 10, 10), "w", &log));
   UpdateWindow(root.windowHandle());
   EXPECT_EQ(log.count("paint w"), 1);
   SendMessageA(root.windowHandle(), WM_PAINT, 0, 0);
@@ -308,9 +311,8 @@ TEST_F(RootViewTest, PaintMessageWithEmptyUpdateRegionPaintsNothing) {
 
 TEST_F(RootViewTest, RedrawWidgetPaintsTheChildAloneOrEverythingForNullAndStrangers) {
   RootView root(Rect(0, 0, 160, 100), host.handle(), nullptr);
-  auto* a = new ProbeWidget(Rect(0, 0, 10, 10), "a", &log);
-  root.addWidget(a);
-  root.addWidget(new ProbeWidget(Rect(20, 0, 30, 10), "b", &log));
+  auto* a = root.addWidget(std::make_unique<ProbeWidget>(Rect(0, 0, 10, 10), "a", &log));
+  root.addWidget(std::make_unique<ProbeWidget>(Rect(20, 0, 30, 10), "b", &log));
   root.redrawWidget(a);
   ASSERT_EQ(log.entries.size(), 1u);
   EXPECT_EQ(log.entries[0], "paint a");
@@ -328,8 +330,8 @@ TEST_F(RootViewTest, RedrawWidgetPaintsTheChildAloneOrEverythingForNullAndStrang
 }
 
 TEST_F(RootViewTest, AfterTheHostDestroysItsWindowNothingIsDrawnAndClosingIsSafe) {
-  auto* root = new RootView(Rect(0, 0, 160, 100), host.handle(), nullptr);
-  root->addWidget(new ProbeValue(Rect(0, 0, 10, 10), "v", &log));
+  auto root = std::make_unique<RootView>(Rect(0, 0, 160, 100), host.handle(), nullptr);
+  root->addWidget(std::make_unique<ProbeValue>(Rect(0, 0, 10, 10), "v", &log));
   UpdateWindow(root->windowHandle());
   log.entries.clear();
   host.destroy();
@@ -340,7 +342,7 @@ TEST_F(RootViewTest, AfterTheHostDestroysItsWindowNothingIsDrawnAndClosingIsSafe
   root->redrawWidget(nullptr);
   EXPECT_EQ(log.count("paint v"), 0);
   EXPECT_FALSE(root->resizeTo(300, 200));
-  delete root;
+  root.reset();
   EXPECT_EQ(classUseCount(), 0);
   EXPECT_FALSE(classRegistered(expectedClassName()));
 }
@@ -349,22 +351,16 @@ TEST_F(RootViewTest, PaintDrawsTheLastBackdropThenTheChildrenAndAReplacedBackdro
   RootView root(Rect(0, 0, 160, 100), host.handle(), nullptr);
   const int32_t start = liveGdiObjects();
   for (int32_t id : {kSplashBitmap, kBackdropBitmap}) {
-    Pixmap* backdrop = new Pixmap(id);
-    root.setBackdrop(backdrop);
-    backdrop->release();
+    root.setBackdrop(PixmapRef::adopt(new Pixmap(id)));
     // The view holds the only reference to its backdrop, and none to the one it replaced.
     EXPECT_EQ(liveGdiObjects(), start + 1);
   }
-  root.addWidget(new ProbeWidget(Rect(10, 10, 20, 20), "w", &log, colorRed));
+  root.addWidget(std::make_unique<ProbeWidget>(Rect(10, 10, 20, 20), "w", &log, colorRed));
   UpdateWindow(root.windowHandle());
-  HDC device = GetDC(root.windowHandle());
-  const COLORREF frame = GetPixel(device, 0, 0);
-  const COLORREF inside = GetPixel(device, 40, 40);
-  const COLORREF child = GetPixel(device, 15, 15);
-  ReleaseDC(root.windowHandle(), device);
-  EXPECT_EQ(frame, RGB(200, 200, 210));
-  EXPECT_EQ(inside, RGB(60, 70, 60));
-  EXPECT_EQ(child, colorRed.nativeValue());
+  WindowDevice device(root.windowHandle());
+  EXPECT_EQ(GetPixel(device.handle(), 0, 0), RGB(200, 200, 210));
+  EXPECT_EQ(GetPixel(device.handle(), 40, 40), RGB(60, 70, 60));
+  EXPECT_EQ(GetPixel(device.handle(), 15, 15), colorRed.nativeValue());
 }
 
 TEST_F(RootViewTest, ResizeToGrowsEachWindowByItsMarginUpToTheFrame) {
@@ -392,19 +388,33 @@ TEST_F(RootViewTest, ResizeToGrowsEachWindowByItsMarginUpToTheFrame) {
   EXPECT_EQ(around.bottom - around.top, 150);
 }
 
+TEST_F(RootViewTest, AWheelTurnedOutsideTheViewGoesToTheHostWindow) {
+  RootView root(Rect(0, 0, 160, 100), host.handle(), nullptr);
+  const WindowSubclass counting(host.handle(), countHostWheels);
+  const struct {
+    Point at;
+    int32_t hostWheels;
+  } cases[] = {{Point(80, 50), 0}, {Point(160, 100), 0}, {Point(161, 50), 1}, {Point(80, 101), 1}};
+  for (const auto& c : cases) {
+    hostWheels = 0;
+    POINT screen{c.at.h, c.at.v};
+    ClientToScreen(root.windowHandle(), &screen);
+    SendMessageA(root.windowHandle(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA),
+                 MAKELPARAM(screen.x, screen.y));
+    EXPECT_EQ(hostWheels, c.hostWheels) << c.at.h << ", " << c.at.v;
+  }
+}
+
 class ViewOwningEditor : public GuiEditorBase {
 public:
   explicit ViewOwningEditor(ProbeLog* log) : GuiEditorBase(nullptr), log_(log) {}
   int32_t openIn(void* window) override {
     GuiEditorBase::openIn(window);
-    rootView = new RootView(Rect(0, 0, 160, 100), static_cast<HWND>(window), this);
-    rootView->addWidget(new ProbeValue(Rect(0, 0, 10, 10), "v", log_));
+    rootView = std::make_unique<RootView>(Rect(0, 0, 160, 100), static_cast<HWND>(window), this);
+    rootView->addWidget(std::make_unique<ProbeValue>(Rect(0, 0, 10, 10), "v", log_));
     return 1;
   }
-  void closeEditor() override {
-    delete rootView;
-    rootView = nullptr;
-  }
+  void closeEditor() override { rootView.reset(); }
   void applyUpdate() override { log_->entries.push_back("update"); }
 
 private:
@@ -430,17 +440,16 @@ TEST_F(RootViewTest, EditorIdleAppliesTheUpdateThenRefreshesTheOpenView) {
 
 // One editor session as a host runs it: open, paint, a press, idle refreshes, close.
 void openAndClose(HWND host, ProbeLog* log) {
-  Pixmap* backdrop = new Pixmap(kBackdropBitmap);
-  auto* root = new RootView(Rect(0, 0, 160, 100), host, nullptr);
-  root->setBackdrop(backdrop);
-  backdrop->release();
-  for (int32_t i = 0; i < 5; ++i) root->addWidget(new ProbeValue(Rect(i * 20, 0, i * 20 + 15, 15), "v", log));
+  auto root = std::make_unique<RootView>(Rect(0, 0, 160, 100), host, nullptr);
+  root->setBackdrop(PixmapRef::adopt(new Pixmap(kBackdropBitmap)));
+  for (int32_t i = 0; i < 5; ++i)
+    root->addWidget(std::make_unique<ProbeValue>(Rect(i * 20, 0, i * 20 + 15, 15), "v", log));
   UpdateWindow(root->windowHandle());
   SendMessageA(root->windowHandle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
   static_cast<ValueWidget*>(root->widgetAt(0))->putValue(0.5f);
   root->idleRefresh();
   root->redrawWidget(root->widgetAt(1));
-  delete root;
+  root.reset();
   handlePendingMessages();
   log->entries.clear();
 }
@@ -457,15 +466,26 @@ TEST_F(RootViewTest, TwoHundredOpenCloseCyclesLeaveGdiObjectsAndWindowsWhereThey
 
 } // namespace
 
-TEST_F(RootViewTest, HoldsTheFocusWhileThePointerIsOverItAndGivesItBack) {
+TEST_F(RootViewTest, HoldsTheFocusWhileThePointerIsOverItAndGivesItBackButLeavesItToItsOwnEditBox) {
   RootView root(Rect(0, 0, 160, 100), host.handle(), nullptr);
   ASSERT_NE(root.windowHandle(), nullptr);
-  for (int32_t round = 0; round < 2; ++round) {
+  // As a text field's box, away from where the pointer comes in.
+  const WindowHandle box(CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 0, 0, 40, 20,
+                                         root.windowHandle(), nullptr, nullptr, nullptr));
+  const struct {
+    HWND before;
+    HWND whileOver;
+  } cases[] = {
+      {host.handle(), root.windowHandle()}, {box.get(), box.get()}, {host.handle(), root.windowHandle()}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(&c - cases);
     movePointerTo(host.handle(), Point(190, 140));
-    SetFocus(host.handle());
+    SetFocus(c.before);
     movePointerTo(host.handle(), Point(80, 50));
-    EXPECT_TRUE(handleMessagesUntil([&] { return GetFocus() == root.windowHandle(); })) << round;
+    EXPECT_TRUE(handleMessagesUntil([&] { return tracksThePointer(root.windowHandle()); }));
+    EXPECT_EQ(GetFocus(), c.whileOver);
     movePointerTo(host.handle(), Point(190, 140));
-    EXPECT_TRUE(handleMessagesUntil([&] { return GetFocus() == host.handle(); })) << round;
+    EXPECT_TRUE(handleMessagesUntil(
+        [&] { return !tracksThePointer(root.windowHandle()) && GetFocus() == c.before; }));
   }
 }

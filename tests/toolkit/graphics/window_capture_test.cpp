@@ -6,13 +6,14 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <memory>
 #include <string>
 
 #include "tests/toolkit/bitmaps/test_bitmaps.h"
 #include "tests/toolkit/graphics/probe_widgets.h"
 #include "tests/toolkit/support/host_window.h"
 #include "toolkit/graphics/canvas.h"
-#include "toolkit/graphics/pixmap.h"
+#include "toolkit/graphics/pixmap_ref.h"
 #include "toolkit/graphics/root_view.h"
 #include "tools/gatehost/png_file.h"
 #include "tools/probe/window_capture.h"
@@ -35,12 +36,11 @@ private:
 
 class KeyedImageWidget : public Widget {
 public:
-  KeyedImageWidget(const Rect& size, Pixmap* pixmap) : Widget(size), pixmap_(pixmap) { pixmap_->retain(); }
-  ~KeyedImageWidget() override { pixmap_->release(); }
+  KeyedImageWidget(const Rect& size, Pixmap* pixmap) : Widget(size), pixmap_(pixmap) {}
   void paint(Canvas* canvas) override { pixmap_->drawKeyed(canvas, size_, Point(0, 0)); }
 
 private:
-  Pixmap* pixmap_;
+  PixmapRef pixmap_;
 };
 
 class LinesWidget : public Widget {
@@ -69,21 +69,18 @@ std::string screenshotPath() {
 TEST(WindowCapture, ShowcaseWindowIsCapturedPixelForPixelAndWrittenAsPng) {
   HostWindow host(180, 110);
   ProbeLog log;
-  auto* root = new RootView(Rect(0, 0, 180, 110), host.handle(), nullptr);
-  Pixmap* backdrop = new Pixmap(kBackdropBitmap);
-  Pixmap* keyed = new Pixmap(kKeyedBitmap);
-  root->setBackdrop(backdrop);
-  root->addWidget(new ProbeWidget(Rect(90, 10, 130, 40), "red", &log, colorRed));
-  root->addWidget(new ProbeValue(Rect(140, 10, 170, 40), "green", &log, colorGreen));
-  root->addWidget(new CaptionWidget(Rect(10, 60, 170, 80), "Step gate toolkit"));
-  root->addWidget(new ProbeWidget(Rect(100, 85, 120, 105), "magenta", &log, colorMagenta));
-  root->addWidget(new KeyedImageWidget(Rect(106, 90, 114, 94), keyed));
-  root->addWidget(new LinesWidget(Rect(20, 84, 60, 104)));
-  backdrop->release();
-  keyed->release();
-  UpdateWindow(root->windowHandle());
+  RootView root(Rect(0, 0, 180, 110), host.handle(), nullptr);
+  root.setBackdrop(PixmapRef::adopt(new Pixmap(kBackdropBitmap)));
+  root.addWidget(std::make_unique<ProbeWidget>(Rect(90, 10, 130, 40), "red", &log, colorRed));
+  root.addWidget(std::make_unique<ProbeValue>(Rect(140, 10, 170, 40), "green", &log, colorGreen));
+  root.addWidget(std::make_unique<CaptionWidget>(Rect(10, 60, 170, 80), "Step gate toolkit"));
+  root.addWidget(std::make_unique<ProbeWidget>(Rect(100, 85, 120, 105), "magenta", &log, colorMagenta));
+  root.addWidget(
+      std::make_unique<KeyedImageWidget>(Rect(106, 90, 114, 94), PixmapRef::adopt(new Pixmap(kKeyedBitmap))));
+  root.addWidget(std::make_unique<LinesWidget>(Rect(20, 84, 60, 104)));
+  UpdateWindow(root.windowHandle());
 
-  const CapturedImage image = captureClientArea(root->windowHandle());
+  const CapturedImage image = captureClientArea(root.windowHandle());
   ASSERT_EQ(image.width, 180);
   ASSERT_EQ(image.height, 110);
   ASSERT_EQ(image.rgb.size(), 180u * 110u * 3u);
@@ -108,7 +105,6 @@ TEST(WindowCapture, ShowcaseWindowIsCapturedPixelForPixelAndWrittenAsPng) {
   }
   const std::string path = screenshotPath();
   EXPECT_TRUE(writePngFile(path.c_str(), image.width, image.height, image.rgb)) << path;
-  delete root;
 }
 
 TEST(WindowCapture, WindowWithoutClientAreaGivesAnEmptyImage) {

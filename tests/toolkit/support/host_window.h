@@ -5,21 +5,23 @@
 
 #include <cstdint>
 
+#include "toolkit/graphics/native_handles.h"
+
 class HostWindow {
 public:
   // The client area has the given size.
   HostWindow(int32_t width, int32_t height);
-  ~HostWindow();
+  ~HostWindow() { destroy(); }
 
   HostWindow(const HostWindow&) = delete;
   HostWindow& operator=(const HostWindow&) = delete;
 
-  HWND handle() const { return window_; }
+  HWND handle() const { return window_.get(); }
   // Destroys the window now (as a host may before closing the editor); the destructor then does nothing.
   void destroy();
 
 private:
-  HWND window_;
+  WindowHandle window_;
 };
 
 // Handles every message already queued for this thread, so a test continues from a quiet queue.

@@ -3,28 +3,21 @@
 
 Color colorOf(COLORREF value) { return Color{GetRValue(value), GetGValue(value), GetBValue(value), 0}; }
 
-MemorySurface::MemorySurface(int32_t width, int32_t height, Color fill) : width_(width), height_(height) {
-  HDC screen = GetDC(nullptr);
-  device_ = CreateCompatibleDC(screen);
-  bitmap_ = CreateCompatibleBitmap(screen, width, height);
-  ReleaseDC(nullptr, screen);
-  before_ = SelectObject(device_, bitmap_);
+MemorySurface::MemorySurface(int32_t width, int32_t height, Color fill)
+    : MemorySurface(width, height, fill, WindowDevice(nullptr)) {}
+
+MemorySurface::MemorySurface(int32_t width, int32_t height, Color fill, const WindowDevice& screen)
+    : width_(width), height_(height), bitmap_(CreateCompatibleBitmap(screen.handle(), width, height)),
+      surface_(screen.handle(), bitmap_.get()) {
   this->fill(fill);
 }
 
-MemorySurface::~MemorySurface() {
-  SelectObject(device_, before_);
-  DeleteObject(bitmap_);
-  DeleteDC(device_);
-}
-
-Color MemorySurface::pixel(int32_t x, int32_t y) const { return colorOf(GetPixel(device_, x, y)); }
+Color MemorySurface::pixel(int32_t x, int32_t y) const { return colorOf(GetPixel(device(), x, y)); }
 
 void MemorySurface::fill(Color color) {
-  HBRUSH brush = CreateSolidBrush(color.nativeValue());
+  const BrushHandle brush(CreateSolidBrush(color.nativeValue()));
   const RECT whole{0, 0, width_, height_};
-  FillRect(device_, &whole, brush);
-  DeleteObject(brush);
+  FillRect(device(), &whole, brush.get());
 }
 
 bool MemorySurface::samePixelsAs(const MemorySurface& other) const {

@@ -7,16 +7,16 @@
 #include <cstdint>
 
 #include "toolkit/graphics/color.h"
+#include "toolkit/graphics/native_handles.h"
 
 class MemorySurface {
 public:
   MemorySurface(int32_t width, int32_t height, Color fill);
-  ~MemorySurface();
 
   MemorySurface(const MemorySurface&) = delete;
   MemorySurface& operator=(const MemorySurface&) = delete;
 
-  HDC device() const { return device_; }
+  HDC device() const { return surface_.handle(); }
   int32_t width() const { return width_; }
   int32_t height() const { return height_; }
   Color pixel(int32_t x, int32_t y) const;
@@ -25,11 +25,13 @@ public:
   bool samePixelsAs(const MemorySurface& other) const;
 
 private:
+  // Both compatible with the screen.
+  MemorySurface(int32_t width, int32_t height, Color fill, const WindowDevice& screen);
+
   int32_t width_;
   int32_t height_;
-  HDC device_;
-  HBITMAP bitmap_;
-  HGDIOBJ before_;
+  BitmapHandle bitmap_;
+  BitmapDevice surface_;
 };
 
 // The colour of a native colour value.

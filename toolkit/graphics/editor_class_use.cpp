@@ -1,6 +1,6 @@
 // The shared editor window class and its use count (module-wide; editors open and close on the host's
 // user-interface thread, so no lock).
-#include "toolkit/graphics/editor_window_class.h"
+#include "toolkit/graphics/editor_class_use.h"
 
 #include <cstdio>
 
@@ -14,7 +14,7 @@ char className[32] = "";
 
 } // namespace
 
-void registerEditorClass(WNDPROC windowProcedure) {
+EditorClassUse::EditorClassUse(WNDPROC windowProcedure) {
   if (++useCount != 1) return;
   std::snprintf(className, sizeof className, "Plugin%08x",
                 static_cast<unsigned>(reinterpret_cast<uintptr_t>(moduleInstance)));
@@ -29,7 +29,7 @@ void registerEditorClass(WNDPROC windowProcedure) {
   RegisterClassA(&description);
 }
 
-void unregisterEditorClass() {
+EditorClassUse::~EditorClassUse() {
   if (--useCount == 0) UnregisterClassA(className, static_cast<HINSTANCE>(moduleInstance));
 }
 

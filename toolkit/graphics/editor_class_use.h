@@ -1,0 +1,20 @@
+// EditorClassUse: one use of the editor window class, which the first use alive registers and the last
+// unregisters, so several editors of one library share it.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+class EditorClassUse {
+public:
+  explicit EditorClassUse(WNDPROC windowProcedure);
+  ~EditorClassUse();
+
+  EditorClassUse(const EditorClassUse&) = delete;
+  EditorClassUse& operator=(const EditorClassUse&) = delete;
+};
+
+const char* editorClassName();
+// The uses alive in the module.
+int32_t classUseCount();

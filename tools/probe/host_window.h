@@ -1,0 +1,13 @@
+// A top-level window standing in for a host's, for an editor to open in: one window class serves gatehost
+// and the tests, each with its own title, style and size.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "toolkit/graphics/native_handles.h"
+
+// The window at (20, 20) with a client area of the size, shown without activation; null when it cannot
+// be made.
+WindowHandle makeHostWindow(const char* title, DWORD style, int32_t clientWidth, int32_t clientHeight);
