@@ -1,14 +1,18 @@
 // Builds one editor window showing every control of the toolkit with the tests' generated pictures,
 // checks that each control painted its area, and writes the window to the PNG file named by
-// STEPGATE_GALLERY_PNG (when set), so the whole toolkit can be looked at in one picture.
+// STEPGATE_GALLERY_PNG (when set), so the whole toolkit can be looked at in one picture. Then takes the
+// census: every control, the menus, the text field's box and the clipboard used again and again give back
+// every native object they took.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "tests/toolkit/bitmaps/test_bitmaps.h"
@@ -26,14 +30,20 @@
 #include "toolkit/controls/latch_button.h"
 #include "toolkit/controls/level_meter.h"
 #include "toolkit/controls/momentary_button.h"
+#include "toolkit/controls/popup_menu.h"
 #include "toolkit/controls/rocker_switch.h"
 #include "toolkit/controls/splash_view.h"
 #include "toolkit/controls/text_field.h"
 #include "toolkit/controls/toggle_button.h"
 #include "toolkit/controls/value_label.h"
 #include "toolkit/controls/vertical_switch.h"
+#include "toolkit/graphics/clipboard.h"
+#include "toolkit/graphics/editor_class_use.h"
+#include "toolkit/graphics/module_instance.h"
 #include "toolkit/graphics/pixmap_ref.h"
 #include "tools/gatehost/png_file.h"
+#include "tools/probe/popup_menus.h"
+#include "tools/probe/resource_census.h"
 #include "tools/probe/window_capture.h"
 
 namespace {
@@ -80,6 +90,8 @@ public:
 
   RootView& root() { return *root_; }
   const std::vector<Shown>& shown() const { return shown_; }
+  TextField& field() { return *field_; }
+  ChoiceMenu& menu() { return *menu_; }
 
 private:
   // The control, of the given size, centred in the control zone of a cell, with its caption below.
@@ -136,14 +148,14 @@ private:
     pictured->changeTextColor(colorBlack);
     pictured->putValue(3.0f);
 
-    auto* field = show("TextField", 4, 0,
-                       std::make_unique<TextField>(cell(4, 0, 84, 20), nullptr, 0, "Edit me", nullptr,
-                                                   labelFrameEdgeTopLeft));
+    auto* field = field_ = show("TextField", 4, 0,
+                                std::make_unique<TextField>(cell(4, 0, 84, 20), nullptr, 0, "Edit me",
+                                                            nullptr, labelFrameEdgeTopLeft));
     field->changeFillColor(colorWhite);
     field->changeEdgeColor(Color{70, 72, 84, 0});
     field->changeTextColor(colorBlack);
 
-    auto* menu =
+    auto* menu = menu_ =
         show("ChoiceMenu", 5, 0,
              std::make_unique<ChoiceMenu>(cell(5, 0, 64, 20), nullptr, 0, pictures_[kLabelBackBitmap],
                                           pictures_[kLabelPressedBitmap], labelMenuMarksCurrent));
@@ -248,6 +260,8 @@ private:
   Pictures pictures_;
   std::unique_ptr<RootView> root_;
   std::vector<Shown> shown_;
+  TextField* field_ = nullptr;
+  ChoiceMenu* menu_ = nullptr;
 };
 
 bool paintedSomething(const CapturedImage& image, const Rect& area) {
@@ -277,6 +291,82 @@ TEST(Gallery, EveryControlOfTheToolkitPaintsItsArea) {
   const char* path = std::getenv("STEPGATE_GALLERY_PNG");
   if (path != nullptr && *path != '\0') {
     EXPECT_TRUE(writePngFile(path, image.width, image.height, image.rgb)) << path;
+  }
+}
+
+// What the toolkit holds of the platform's objects: GDI objects, windows, menus and the editor window class.
+struct Census {
+  int32_t gdiObjects = liveGdiObjects();
+  int32_t windows = liveWindows();
+  int32_t menus = liveMenus();
+  int32_t classUses = classUseCount();
+  bool classRegistered = [] {
+    WNDCLASSA description;
+    return GetClassInfoA(static_cast<HINSTANCE>(moduleInstance), editorClassName(), &description) != 0;
+  }();
+};
+
+// Runs a platform menu the way a user leaves it: opened, then closed with nothing chosen.
+void dismissingTheMenu(const std::function<void()>& open) {
+  std::thread closer([] {
+    waitForPopupMenu();
+    EndMenu();
+  });
+  open();
+  closer.join();
+}
+
+TEST(Gallery, EverythingTheToolkitTakesFromThePlatformComesBack) {
+  constexpr int32_t kRounds = 100;
+  HostWindow host(kWidth, kHeight);
+  const std::vector<MenuEntry> entries = {{"One", 1, {}}, {"-", 0, {}}, {"More", 0, {{"Two", 2, {}}}}};
+  const struct {
+    const char* name;
+    std::function<void(Gallery&)> use;
+  } uses[] = {
+      {"every control painted and refreshed",
+       [](Gallery& gallery) {
+         gallery.root().redrawWidget(nullptr);
+         gallery.root().idleRefresh();
+       }},
+      {"the choice menu opened and dismissed",
+       [](Gallery& gallery) { dismissingTheMenu([&] { gallery.menu().gainFocus(); }); }},
+      {"the popup menu opened and dismissed",
+       [&](Gallery& gallery) {
+         dismissingTheMenu([&] { runPopupMenu(&gallery.root(), Point(30, 30), entries); });
+       }},
+      {"the text field opened and closed",
+       [](Gallery& gallery) {
+         gallery.field().gainFocus();
+         gallery.field().dropFocus();
+       }},
+      // Each round pastes what it copied: a clipboard left open by an earlier round would refuse it.
+      {"the clipboard copied and pasted",
+       [](Gallery& gallery) {
+         EXPECT_TRUE(putClipboardText(gallery.root().windowHandle(), "census"));
+         EXPECT_EQ(clipboardText(gallery.root().windowHandle()), "census");
+       }},
+  };
+  const auto play = [&host](const auto& use, int32_t rounds) {
+    for (int32_t round = 0; round < rounds; ++round) {
+      Gallery gallery(host.handle());
+      use.use(gallery);
+      handlePendingMessages();
+    }
+  };
+  for (const auto& use : uses) {
+    // The platform makes some objects of its own in the first rounds (a menu's pictures, an edit box's
+    // font) and keeps them: a few rounds first, then the count, where a missed release shows as one more
+    // object every round.
+    play(use, 3);
+    const Census before;
+    play(use, kRounds);
+    const Census after;
+    EXPECT_EQ(after.gdiObjects, before.gdiObjects) << use.name;
+    EXPECT_EQ(after.windows, before.windows) << use.name;
+    EXPECT_EQ(after.menus, before.menus) << use.name;
+    EXPECT_EQ(after.classUses, before.classUses) << use.name;
+    EXPECT_EQ(after.classRegistered, before.classRegistered) << use.name;
   }
 }
 
