@@ -15,8 +15,11 @@ void HostWindow::destroy() {
 }
 
 void handlePendingMessages() {
+  // Bounded: a window whose paint is never ended stays invalid and would be sent paint messages for ever.
+  constexpr int32_t kMessageLimit = 1000;
   MSG message;
-  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+  for (int32_t handled = 0; handled < kMessageLimit && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE);
+       ++handled) {
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }

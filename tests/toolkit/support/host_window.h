@@ -24,5 +24,6 @@ private:
   WindowHandle window_;
 };
 
-// Handles every message already queued for this thread, so a test continues from a quiet queue.
+// Handles the messages already queued for this thread (a thousand at most), so a test continues from a
+// quiet queue.
 void handlePendingMessages();
