@@ -294,12 +294,14 @@ TEST(Gallery, EveryControlOfTheToolkitPaintsItsArea) {
   }
 }
 
-// What the toolkit holds of the platform's objects: GDI objects, windows, menus and the editor window class.
+// What the toolkit holds of the platform's: GDI objects, windows, menus, the editor window class and the
+// clipboard.
 struct Census {
   int32_t gdiObjects = liveGdiObjects();
   int32_t windows = liveWindows();
   int32_t menus = liveMenus();
   int32_t classUses = classUseCount();
+  bool clipboardOpen = GetOpenClipboardWindow() != nullptr;
   bool classRegistered = [] {
     WNDCLASSA description;
     return GetClassInfoA(static_cast<HINSTANCE>(moduleInstance), editorClassName(), &description) != 0;
@@ -358,7 +360,7 @@ TEST(Gallery, EverythingTheToolkitTakesFromThePlatformComesBack) {
     // The platform makes some objects of its own in the first rounds (a menu's pictures, an edit box's
     // font) and keeps them: a few rounds first, then the count, where a missed release shows as one more
     // object every round.
-    play(use, 3);
+    play(use, 5);
     const Census before;
     play(use, kRounds);
     const Census after;
@@ -367,6 +369,7 @@ TEST(Gallery, EverythingTheToolkitTakesFromThePlatformComesBack) {
     EXPECT_EQ(after.menus, before.menus) << use.name;
     EXPECT_EQ(after.classUses, before.classUses) << use.name;
     EXPECT_EQ(after.classRegistered, before.classRegistered) << use.name;
+    EXPECT_EQ(after.clipboardOpen, before.clipboardOpen) << use.name;
   }
 }
 

@@ -65,4 +65,35 @@ TEST(ResourceCensus, FiveMenusRaiseTheCountByFive) {
   EXPECT_EQ(liveMenus(), start);
 }
 
+// What the census cannot see under Wine, which frees an object still selected into a device with the device,
+// keeps a paint's device with its window, and frees a clipboard block only when the clipboard refuses it:
+// each scope's give-back checked on its own.
+TEST(OwningTypes, ScopesGiveBackWhatTheyTook) {
+  HostWindow host(40, 40);
+  const MemoryDevice device(CreateCompatibleDC(nullptr));
+  const HGDIOBJ penBefore = GetCurrentObject(device.get(), OBJ_PEN);
+  {
+    const PenHandle pen(CreatePen(PS_SOLID, 1, RGB(1, 2, 3)));
+    const SelectedObject selected(device.get(), pen.get());
+    ASSERT_EQ(GetCurrentObject(device.get(), OBJ_PEN), pen.get());
+  }
+  EXPECT_EQ(GetCurrentObject(device.get(), OBJ_PEN), penBefore) << "the earlier pen is back";
+
+  InvalidateRect(host.handle(), nullptr, FALSE);
+  HDC painted = nullptr;
+  { painted = PaintDevice(host.handle()).handle(); }
+  const WindowDevice next(host.handle());
+  EXPECT_EQ(next.handle(), painted) << "the paint's device was given back and serves again";
+
+  {
+    const OpenClipboardScope clipboard(host.handle());
+    ASSERT_TRUE(clipboard.isOpen());
+  }
+  EXPECT_EQ(GetOpenClipboardWindow(), nullptr) << "the clipboard is closed";
+
+  HGLOBAL block = nullptr;
+  { block = GlobalMemory(GlobalAlloc(GMEM_MOVEABLE, 16)).get(); }
+  EXPECT_EQ(GlobalSize(block), 0u) << "the block is freed";
+}
+
 } // namespace
