@@ -46,7 +46,11 @@ if scripts/can-run-32-bit.sh; then
     status=1
   fi
 else
-  summary32="32-bit Windows tests: NOT run: this machine cannot run 32-bit Wine"
+  if scripts/kernel-runs-i386.sh; then
+    summary32="32-bit Windows tests: NOT run: 32-bit Wine is not installed (the set-up said why)"
+  else
+    summary32="32-bit Windows tests: NOT run: this kernel cannot run 32-bit programs"
+  fi
   if ctest --preset win32 -R "^(plugin_exports|package_archive|package_contents)$"; then
     summary32="$summary32 (its checks without Wine passed: plugin_exports, package_archive, package_contents)"
   else
