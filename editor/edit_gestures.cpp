@@ -1,13 +1,11 @@
 // The begin and end notices around the edits of one gesture.
 #include "editor/edit_gestures.h"
 
+#include "gate/gate_parameter.h"
 #include "host/plugin_effect.h"
 
-namespace {
-
-constexpr int32_t kTrackedParameters = 64;
-
-} // namespace
+// One bit per parameter in `begun_`.
+static_assert(GateParameterCount <= 64);
 
 void EditGestures::end() {
   inGesture_ = false;
@@ -16,7 +14,7 @@ void EditGestures::end() {
 }
 
 void EditGestures::edit(int32_t index, float value) {
-  if (index < 0 || index >= kTrackedParameters) return;
+  if (!isGateParameter(index)) return;
   const uint64_t bit = uint64_t{1} << index;
   if ((begun_ & bit) == 0) {
     effect_.beginEdit(index);

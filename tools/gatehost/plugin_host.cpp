@@ -63,7 +63,6 @@ intptr_t PluginHost::answer(HostRequest request, int32_t index, float scalar) {
   case HostRequest::BeginEdit:
   case HostRequest::EndEdit: {
     std::lock_guard<std::mutex> guard(automationLock_);
-    if (request == HostRequest::ParameterEdited) automation_.push_back({index, scalar});
     editNotices_.push_back({request, index, scalar});
     return 0;
   }
@@ -79,8 +78,10 @@ intptr_t PluginHost::answer(HostRequest request, int32_t index, float scalar) {
 }
 
 std::vector<AutomationNotice> PluginHost::automation() const {
-  std::lock_guard<std::mutex> guard(automationLock_);
-  return automation_;
+  std::vector<AutomationNotice> changes;
+  for (const EditNotice& notice : editNotices())
+    if (notice.request == HostRequest::ParameterEdited) changes.push_back({notice.index, notice.value});
+  return changes;
 }
 
 std::vector<EditNotice> PluginHost::editNotices() const {

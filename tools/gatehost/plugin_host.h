@@ -76,7 +76,6 @@ private:
   bool withholdTime_ = false;
   // What the callback records is shared: a host may call the effect from several threads at once.
   mutable std::mutex automationLock_;
-  std::vector<AutomationNotice> automation_;
   std::vector<EditNotice> editNotices_;
   std::atomic<int32_t> idleRequests_{0};
   std::atomic<int32_t> timeRequests_{0};
