@@ -98,7 +98,7 @@ TEST(PluginEditor, RecordReportsTheFinalIdentifierAndAnEditorFromConstruction) {
   EXPECT_EQ(host.record()->capabilityFlags, 0x15);
 }
 
-TEST(PluginEditor, ClickingStepThreeSwitchesItOffTellsTheHostAndCutsTheCurve) {
+TEST(PluginEditor, ClickingStepThreeSwitchesItOffTellsTheHostAndCutsTheCurveForGood) {
   PluginLibrary library(kPlugin);
   PluginHost host(library);
   host.writeParameter(33, 0.0f);
@@ -119,31 +119,19 @@ TEST(PluginEditor, ClickingStepThreeSwitchesItOffTellsTheHostAndCutsTheCurve) {
   EXPECT_EQ(greenRowIn(before, 11 + 52), greenRowIn(before, 11 + 40));
   EXPECT_GT(greenRowIn(after, 11 + 52), greenRowIn(before, 11 + 52) + 20);
   EXPECT_EQ(greenRowIn(after, 11 + 20), greenRowIn(before, 11 + 20));
-}
 
-// A host repaints the editor whenever it likes: the strip shows the same curve after the editor is
-// invalidated, and after another window covered it and went.
-TEST(PluginEditor, CurveSurvivesRepaintsAndBeingCovered) {
-  PluginLibrary library(kPlugin);
-  PluginHost host(library);
-  host.writeParameter(18, 0.0f);
-  EditorSession session(host);
-  ASSERT_TRUE(session.isOpen());
-  session.runIdles(3);
-  const CapturedImage drawn = session.capture();
-  const auto changedInStrip = [&drawn](const CapturedImage& image) {
+  // A host repaints the editor whenever it likes: the strip keeps the new curve after the editor is
+  // invalidated, and after another window covered it and went.
+  const auto changedInStrip = [&after](const CapturedImage& image) {
     int32_t changed = 0;
     for (int32_t y = 7; y < 72; ++y)
-      for (int32_t x = 11; x < 309; ++x) changed += pixelAt(image, x, y) == pixelAt(drawn, x, y) ? 0 : 1;
+      for (int32_t x = 11; x < 309; ++x) changed += pixelAt(image, x, y) == pixelAt(after, x, y) ? 0 : 1;
     return changed;
   };
-  ASSERT_GE(greenRowIn(drawn, 11 + 40), 7);
-
   HWND editor = GetWindow(session.hostWindow(), GW_CHILD);
   InvalidateRect(editor, nullptr, TRUE);
   UpdateWindow(editor);
   EXPECT_EQ(changedInStrip(session.capture()), 0) << "after a repaint";
-
   RECT area{};
   GetWindowRect(editor, &area);
   WindowHandle cover(CreateWindowExA(WS_EX_TOPMOST | WS_EX_NOACTIVATE, "STATIC", "", WS_POPUP | WS_VISIBLE,
