@@ -137,8 +137,12 @@ void RootView::wheelMessage(WPARAM first, LPARAM second) {
   ScreenToClient(window_.get(), &at);
   const Point point(at.x, at.y);
   if (!point.liesIn(Rect(0, 0, size_.width(), size_.height()))) {
-    // Not over the editor: the wheel is the host's.
-    if (hostWindow_ != nullptr) SendMessageA(hostWindow_, WM_MOUSEWHEEL, first, second);
+    // Not over the editor: the wheel is the host's. A host that hands wheels to its focused child (still
+    // this window) sends it straight back: that one is dropped, or the two would pass it on for ever.
+    if (hostWindow_ == nullptr || forwardingWheel_) return;
+    forwardingWheel_ = true;
+    SendMessageA(hostWindow_, WM_MOUSEWHEEL, first, second);
+    forwardingWheel_ = false;
     return;
   }
   wheelRemainder_ += GET_WHEEL_DELTA_WPARAM(first);

@@ -84,6 +84,8 @@ private:
   HWND focusBefore_ = nullptr;
   // Wheel deltas below one notch, kept until they add up to one.
   int32_t wheelRemainder_ = 0;
+  // While a wheel outside the view goes to the host window.
+  bool forwardingWheel_ = false;
   bool firstPaintPending_ = true;
   bool isOpen_ = true;
   // Held only while the view has made its window, so the class outlives it.
