@@ -64,6 +64,12 @@ int32_t StepGateEditor::openIn(void* parentWindow) {
   loadOnce(button_, RESOURCE_STEP_BUTTON);
   rootView = std::make_unique<RootView>(Rect(0, 0, background_->width(), background_->height()),
                                         static_cast<HWND>(parentWindow), this);
+  // No parent, a handle that names no window, or a window the platform would not make: nothing opened,
+  // and nothing kept, so a later open with a real window starts afresh.
+  if (rootView->windowHandle() == nullptr) {
+    closeEditor();
+    return 0;
+  }
   rootView->setBackdrop(background_);
   // The readout and the curve take no presses: the menu area above them receives the presses the controls
   // leave.
@@ -98,7 +104,7 @@ int32_t StepGateEditor::openIn(void* parentWindow) {
 }
 
 void StepGateEditor::closeEditor() {
-  rootView.reset();
+  releaseRootView();
   for (ValueWidget*& control : stepControls_) control = nullptr;
   interpolFader_ = barWidthFader_ = nullptr;
   readout_.attach(nullptr);

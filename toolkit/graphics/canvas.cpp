@@ -6,6 +6,7 @@
 
 #include "toolkit/graphics/font_table.h"
 #include "toolkit/graphics/input_source.h"
+#include "toolkit/graphics/root_view.h"
 
 namespace {
 
@@ -176,6 +177,9 @@ void Canvas::drawText(const char* text, const Rect& rect, bool opaque, TextAlign
 }
 
 ButtonState Canvas::buttonState() const {
+  // A loop whose view the host closed meanwhile (from inside the loop) sees every button released, so it
+  // ends.
+  if (rootView_ != nullptr && !rootView_->isOpen()) return 0;
   InputSource& input = currentInputSource();
   const bool swapped = input.buttonsSwapped();
   ButtonState state = 0;

@@ -17,3 +17,6 @@ void validateProcessing(Validator& validator);
 // The editor opened and closed again and again while other threads process audio and write parameters;
 // GDI objects and windows counted before and after.
 void validateEditor(Validator& validator);
+// The editor opened without a window, and closed with the whole effect from the host's timer inside the
+// editor's own loops (the pattern menu, a fader's drag); windows and GDI objects counted before and after.
+void validateEditorCloses(Validator& validator);
