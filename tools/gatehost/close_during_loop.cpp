@@ -2,6 +2,8 @@
 // menu on screen, or the drag's first edit told and the host inside the drag's idle request.
 #include "tools/gatehost/close_during_loop.h"
 
+#include <vector>
+
 #include "tools/probe/popup_menus.h"
 
 namespace {
