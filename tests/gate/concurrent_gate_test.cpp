@@ -186,7 +186,7 @@ TEST(ConcurrentGate, HostThreadsRacingEachOtherLoseNothing) {
          return true;
        }},
       {"a rename while names are fetched",
-       20000,
+       100000,
        [](StepGate& gate) { gate.renameProgram(const_cast<char*>(kNames[0])); },
        {[](StepGate& gate, int32_t n) { return gate.renameProgram(const_cast<char*>(kNames[n % 2])), true; },
         [](StepGate& gate, int32_t) { return fetchesAWholeName(gate); }},
