@@ -11,7 +11,6 @@
 #include <functional>
 #include <random>
 #include <set>
-#include <string>
 #include <thread>
 
 #include "host/opcodes.h"
@@ -48,10 +47,6 @@ std::set<float> allLevels() {
 // Every value of every program differs from every other.
 float programValue(int32_t program, int32_t index) {
   return static_cast<float>(program * GateParameterCount + index + 1) / 1024.0f;
-}
-
-void select(StepGate& gate, int32_t program) {
-  gate.handleOpcode(static_cast<int32_t>(Opcode::SelectProgram), 0, program, nullptr, 0.0f);
 }
 
 const char* const kNames[] = {"Four on the floor, long", "Hat"};
@@ -169,13 +164,13 @@ TEST(ConcurrentGate, HostThreadsRacingEachOtherLoseNothing) {
        20000,
        [](StepGate& gate) {
          for (int32_t program = 0; program < 16; ++program) {
-           select(gate, program);
+           gate.selectProgram(program);
            for (int32_t index = 0; index < GateParameterCount; ++index)
              gate.writeParameter(index, programValue(program, index));
          }
        },
-       {[](StepGate& gate, int32_t n) { return select(gate, n % 2 == 0 ? 3 : 5), true; },
-        [](StepGate& gate, int32_t n) { return select(gate, n % 2 == 0 ? 7 : 9), true; }},
+       {[](StepGate& gate, int32_t n) { return gate.selectProgram(n % 2 == 0 ? 3 : 5), true; },
+        [](StepGate& gate, int32_t n) { return gate.selectProgram(n % 2 == 0 ? 7 : 9), true; }},
        // No stored program changed, and every live value is the current program's.
        [](StepGate& gate) {
          for (int32_t program = 0; program < 16; ++program)
@@ -195,9 +190,7 @@ TEST(ConcurrentGate, HostThreadsRacingEachOtherLoseNothing) {
       {"a suspend while the accumulating entry plays",
        200,
        [](StepGate& gate) { gate.writeParameter(BarWidthParameter, 1.0f); },
-       {[](StepGate& gate, int32_t) {
-          return gate.handleOpcode(static_cast<int32_t>(Opcode::Activation), 0, 0, nullptr, 0.0f), true;
-        },
+       {[](StepGate& gate, int32_t) { return gate.deactivate(), true; },
         [](StepGate& gate, int32_t) { return accumulatesWithoutAClearInside(gate); }},
        [](StepGate&) { return true; }},
   };
