@@ -7,6 +7,7 @@
 #include "editor/gain_curve_view.h"
 #include "editor/pattern_menu.h"
 #include "editor/readout_label.h"
+#include "gate/gain_table.h"
 #include "gate/gate_parameter.h"
 #include "gate/step_gate.h"
 #include "resources/resource_ids.h"
@@ -35,6 +36,13 @@ const Rect kReadoutStrip{11, 210, 375, 232};
 
 void loadOnce(PixmapRef& pixmap, int32_t id) {
   if (pixmap == nullptr) pixmap = PixmapRef::adopt(new Pixmap(id));
+}
+
+// A step's button shows what the gate plays: the toggle paints on for anything but 0, yet a NaN or
+// negative switch plays short.
+float shownValue(StepGate& gate, int32_t index) {
+  const float value = gate.readParameter(index);
+  return parameterSlot(index).kind == ParameterKind::StepSwitch && !playsFullLength(value) ? 0.0f : value;
 }
 
 } // namespace
@@ -85,7 +93,7 @@ int32_t StepGateEditor::openIn(void* parentWindow) {
     stepControls_[FirstStepLevel + step] = rootView->addWidget(addFader(faderRect, FirstStepLevel + step));
 
     auto button = std::make_unique<ToggleButton>(buttonRect, this, FirstStepSwitch + step, button_);
-    button->putValue(gate_->readParameter(FirstStepSwitch + step));
+    button->putValue(shownValue(*gate_, FirstStepSwitch + step));
     stepControls_[FirstStepSwitch + step] = rootView->addWidget(std::move(button));
 
     faderRect.moveBy(pitch, 0);
@@ -126,7 +134,7 @@ void StepGateEditor::followChangedParameters() {
       if ((changed & 1u) == 0) continue;
       const int32_t index = word * kMaskBits + bit;
       // The control shows the effect's live value, whatever value the writer passed along.
-      if (ValueWidget* control = controlOf(index)) control->putValue(gate_->readParameter(index));
+      if (ValueWidget* control = controlOf(index)) control->putValue(shownValue(*gate_, index));
     }
   }
 }

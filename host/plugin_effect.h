@@ -102,8 +102,14 @@ protected:
   bool hasFlag(int32_t flag) const { return (record_.capabilityFlags & flag) != 0; }
   int32_t programCount() const { return programCount_; }
   int32_t parameterCount() const { return parameterCount_; }
-  // The current program field; the gate's selectProgram stores into it itself.
-  void storeCurrentProgram(int32_t program) { currentProgram_.store(program, std::memory_order_relaxed); }
+  // The current program field; the gate's selectProgram stores into it itself. Both are read-modify-writes
+  // (acquire and release): a selection that confirms its number before another thread stores a new one
+  // hands that thread everything it wrote before the confirmation.
+  void storeCurrentProgram(int32_t program) { currentProgram_.exchange(program, std::memory_order_acq_rel); }
+  // Whether `program` is still the current one.
+  bool confirmCurrentProgram(int32_t program) {
+    return currentProgram_.compare_exchange_strong(program, program, std::memory_order_acq_rel);
+  }
 
 private:
   float sampleRate_;

@@ -180,13 +180,23 @@ TEST(StepGateEditor, ProgramSelectionMovesEveryControlAndAsksForOneUpdate) {
     EXPECT_EQ(edited.editor->controlOf(index)->value(), static_cast<float>(index % 5) / 4.0f) << index;
 }
 
-TEST(StepGateEditor, ValueWrittenWhileClosedShowsWhenOpened) {
+TEST(StepGateEditor, ControlsShowWhatPlaysWhenWrittenWhileOpenAndWhenOpenedAfterwards) {
+  // A step plays full length only for a switch above 0: a NaN or negative one shows off.
+  const struct {
+    int32_t index;
+    float written;
+    float shown;
+  } cases[] = {{5, 0.25f, 0.25f}, {16, 0.5f, 0.5f}, {17, __builtin_nanf(""), 0.0f}, {18, -0.5f, 0.0f}};
   GateWithEditor edited;
   StepGateEdit& gate = edited.gate;
-  gate.writeParameter(5, 0.25f);
-  EXPECT_EQ(gate.readParameter(5), 0.25f);
+  {
+    OpenEditor editor(gate);
+    for (const auto& c : cases) gate.writeParameter(c.index, c.written);
+    editor.idle();
+    for (const auto& c : cases) EXPECT_EQ(edited.editor->controlOf(c.index)->value(), c.shown) << c.index;
+  }
   OpenEditor editor(gate);
-  EXPECT_EQ(edited.editor->controlOf(5)->value(), 0.25f);
+  for (const auto& c : cases) EXPECT_EQ(edited.editor->controlOf(c.index)->value(), c.shown) << c.index;
 }
 
 TEST(StepGateEditor, ControlEditTellsTheHostAndMovesTheEffect) {

@@ -3,11 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <fstream>
+#include <iterator>
 #include <new>
+#include <string>
 #include <thread>
 #include <vector>
 
 #include "editor/step_gate_editor.h"
+#include "gate/step_gate.h"
 #include "host/opcodes.h"
 #include "plugin/plugin_main.h"
 
@@ -40,7 +44,7 @@ void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
   }
 }
 
-TEST(PluginMain, CreatesTheCompletePlugInForAHostWithAVersion) {
+TEST(PluginMain, CreatesTheCompletePlugInForAHostWithAVersionAndAFailedOneDumpsNothing) {
   PluginRecord* record = pluginMain(&versionedHost);
   ASSERT_NE(record, nullptr);
   EXPECT_EQ(record->pluginId, 0x4B747673);
@@ -48,6 +52,14 @@ TEST(PluginMain, CreatesTheCompletePlugInForAHostWithAVersion) {
   closeEffect(record);
   EXPECT_EQ(pluginMain(&hostWithoutVersion), nullptr);
   EXPECT_EQ(pluginMain(nullptr), nullptr);
+  // An effect whose editor cannot be built never reaches a host: the last dump stays as it was.
+  std::ofstream(kProgramDumpPath, std::ios::binary) << "the last dump";
+  editorAllocationFails = true;
+  EXPECT_EQ(pluginMain(&versionedHost), nullptr);
+  editorAllocationFails = false;
+  std::ifstream dump(kProgramDumpPath, std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(dump), std::istreambuf_iterator<char>()),
+            "the last dump");
 }
 
 TEST(PluginMain, ThreadsCreatingEffectsAtOnceEachGetTheirOwnAnswer) {

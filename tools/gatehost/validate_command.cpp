@@ -32,6 +32,8 @@ int runValidate(int argc, char** argv) {
   validator.runGroup("lifecycle", validateLifecycle);
   validator.runGroup("opcodes", validateOpcodes);
   validator.runGroup("programs and names", validateProgramsAndNames);
+  if (strictness == Validator::kMaxStrictness)
+    validator.runGroup("programs across threads", validateProgramThreads);
   validator.runGroup("parameters", validateParameters);
   validator.runGroup("processing", validateProcessing);
   validator.runGroup("editor and threads", validateEditor);

@@ -9,6 +9,8 @@ void validateLifecycle(Validator& validator);
 void validateOpcodes(Validator& validator);
 // Program changes in and out of range, and renames with long, empty and non-ASCII names.
 void validateProgramsAndNames(Validator& validator);
+// At the highest strictness: two threads selecting programs at once, and a rename while names are fetched.
+void validateProgramThreads(Validator& validator);
 // Random parameter writes and reads through the record's two parameter entries, NaN and infinities
 // included, with the texts the host reads and the sound that follows.
 void validateParameters(Validator& validator);
