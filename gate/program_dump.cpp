@@ -3,10 +3,8 @@
 #include "gate/program_dump.h"
 
 #include <cstdio>
-#include <filesystem>
 #include <mutex>
 #include <string>
-#include <system_error>
 
 namespace {
 
@@ -15,7 +13,9 @@ std::mutex dumpLock;
 
 } // namespace
 
-bool writeProgramDump(const char* path, const ProgramRecord* records, size_t count) {
+bool renameOver(const char* from, const char* to) { return std::rename(from, to) == 0; }
+
+bool writeProgramDump(const char* path, const ProgramRecord* records, size_t count, FileReplacer replace) {
   try {
     const std::lock_guard<std::mutex> hold(dumpLock);
     const std::string temporary = std::string(path) + ".tmp";
@@ -24,14 +24,8 @@ bool writeProgramDump(const char* path, const ProgramRecord* records, size_t cou
     const bool written = std::fwrite(records, sizeof(ProgramRecord), count, file) == count;
     // The close flushes the buffer: a full disk often shows only here.
     const bool closed = std::fclose(file) == 0;
-    std::error_code error;
-    if (written && closed) {
-      // Replaces an existing file in one step: rename(2), and MoveFileExW with MOVEFILE_REPLACE_EXISTING
-      // on Windows.
-      std::filesystem::rename(temporary, path, error);
-      if (!error) return true;
-    }
-    std::filesystem::remove(temporary, error);
+    if (written && closed && replace(temporary.c_str(), path)) return true;
+    std::remove(temporary.c_str());
     return false;
   } catch (...) {
     // Called from a destructor: nothing may escape, and the old dump is still in place.

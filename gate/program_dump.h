@@ -6,7 +6,14 @@
 
 #include "gate/program_record.h"
 
-// Writes the records to a temporary file beside `path` ("<path>.tmp"), checks every step and then
-// replaces `path` with it in one step. On failure the temporary file is removed and `path` is untouched.
-// Answers whether the new dump is in place.
-bool writeProgramDump(const char* path, const ProgramRecord* records, size_t count);
+// Puts the file `from` in the place of `to` in one step, replacing a file there; true when done.
+using FileReplacer = bool (*)(const char* from, const char* to);
+
+// The C library's rename, which replaces in one step on POSIX systems. Windows' C library refuses to
+// replace an existing file, so a Windows build hands the effect the platform's own replacer.
+bool renameOver(const char* from, const char* to);
+
+// Writes the records to a temporary file beside `path` ("<path>.tmp"), checks every step and then puts it
+// in the place of `path` with `replace`. On failure a temporary file it made is removed and `path` is
+// untouched. Answers whether the new dump is in place.
+bool writeProgramDump(const char* path, const ProgramRecord* records, size_t count, FileReplacer replace);

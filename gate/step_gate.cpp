@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <cstring>
 
-#include "gate/program_dump.h"
 #include "host/editor_base.h"
 #include "host/parameter_text.h"
 
@@ -32,7 +31,7 @@ StepGate::StepGate(HostCallback callback)
 }
 
 StepGate::~StepGate() {
-  if (dumpsPrograms_) writeProgramDump(kProgramDumpPath, programs_.data(), programs_.size());
+  if (dumpsPrograms_) writeProgramDump(kProgramDumpPath, programs_.data(), programs_.size(), replaceFile_);
 }
 
 void StepGate::selectProgram(int32_t program) {

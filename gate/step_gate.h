@@ -10,6 +10,7 @@
 #include "gate/delay_line.h"
 #include "gate/gain_table.h"
 #include "gate/live_parameters.h"
+#include "gate/program_dump.h"
 #include "gate/program_record.h"
 #include "host/plugin_effect_ext.h"
 
@@ -45,6 +46,8 @@ public:
   // For an effect no host ever received: it holds only Init programs, and writing them would destroy the
   // musician's last dump.
   void skipProgramDump() { dumpsPrograms_ = false; }
+  // How the dump replaces the last one; the C library's rename until the composition root says otherwise.
+  void useFileReplacer(FileReplacer replace) { replaceFile_ = replace; }
 
 private:
   ProgramRecord& currentRecord() { return programs_[currentProgram()]; }
@@ -56,6 +59,7 @@ private:
   std::array<ProgramRecord, kProgramCount> programs_;
   mutable std::mutex namesLock_;
   bool dumpsPrograms_ = true;
+  FileReplacer replaceFile_ = renameOver;
   LiveParameters live_;
   // Audio thread only: the table it plays, rebuilt at the start of a block that follows a write.
   FollowedGainTable playing_;

@@ -8,6 +8,7 @@
 #include "editor/step_gate_editor.h"
 #include "gate/step_gate_edit.h"
 #include "host/opcodes.h"
+#include "plugin/file_replacement.h"
 
 namespace {
 
@@ -28,6 +29,7 @@ PluginEffect* createEffect(HostCallback callback) {
   std::unique_ptr<EditorBase> editor(new (std::nothrow) StepGateEditor(effect.get()));
   if (editor == nullptr) return nullptr;
   effect->adoptEditor(std::move(editor));
+  effect->useFileReplacer(replaceFileInOneStep);
   return effect.release();
 }
 

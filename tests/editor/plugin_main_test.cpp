@@ -57,9 +57,14 @@ TEST(PluginMain, CreatesTheCompletePlugInForAHostWithAVersionAndAFailedOneDumpsN
   editorAllocationFails = true;
   EXPECT_EQ(pluginMain(&versionedHost), nullptr);
   editorAllocationFails = false;
-  std::ifstream dump(kProgramDumpPath, std::ios::binary);
-  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(dump), std::istreambuf_iterator<char>()),
-            "the last dump");
+  const auto dump = [] {
+    std::ifstream file(kProgramDumpPath, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+  };
+  EXPECT_EQ(dump(), "the last dump");
+  // A complete effect replaces the last dump, which the C library's rename would refuse here.
+  closeEffect(pluginMain(&versionedHost));
+  EXPECT_EQ(dump().size(), 2560u);
 }
 
 TEST(PluginMain, ThreadsCreatingEffectsAtOnceEachGetTheirOwnAnswer) {

@@ -11,6 +11,9 @@
 #include <vector>
 
 #include "gate/program_dump.h"
+#ifdef _WIN32
+#include "plugin/file_replacement.h"
+#endif
 #include "host/opcodes.h"
 #include "tests/gate/counting_editor.h"
 #include "tests/gate/gate_fixture.h"
@@ -57,6 +60,13 @@ ProgramRecord initRecord() {
 }
 
 bool sameRecord(const ProgramRecord& a, const ProgramRecord& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
+// The replacer each build's plug-in dumps with.
+#ifdef _WIN32
+constexpr FileReplacer kShippedReplacer = replaceFileInOneStep;
+#else
+constexpr FileReplacer kShippedReplacer = renameOver;
+#endif
 
 // Records the parameters written through the gate's own entry.
 class WriteLoggingGate : public StepGate {
@@ -280,7 +290,7 @@ TEST(StepGateDump, ReplacesTheOldDumpInOneStepOrLeavesItWhole) {
     std::fclose(file);
     c.arrange();
     const bool dumpIsFile = fs::is_regular_file(dump), temporaryIsFolder = fs::is_directory(temporary);
-    EXPECT_EQ(writeProgramDump(dump.c_str(), records, 16), c.replaced) << c.what;
+    EXPECT_EQ(writeProgramDump(dump.c_str(), records, 16, kShippedReplacer), c.replaced) << c.what;
     if (dumpIsFile) {
       EXPECT_EQ(readDump(dump.c_str()), c.replaced ? written : old) << c.what;
     }
