@@ -1,0 +1,32 @@
+// Tells a leak from the objects the platform makes for itself while some work is repeated. Wine makes a
+// few of its own at moments that depend on timing and keeps them (a device context for its cache, with
+// its region, whenever a window needs one while every cached one serves a live window), so one exact
+// count before and after fails by chance on a busy machine. Those come a few times at most, while a
+// missed release adds at least one object every round: the work runs in batches until one batch leaves
+// every count where it found it.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+struct ResourceCounts {
+  int32_t gdiObjects = 0;
+  int32_t windows = 0;
+  int32_t menus = 0;
+};
+
+struct LeakCheck {
+  int32_t roundsPerBatch = 0;
+  int32_t batches = 0;
+  // What the last batch changed: nothing when it was level.
+  ResourceCounts change;
+
+  bool level() const { return change.gdiObjects == 0 && change.windows == 0 && change.menus == 0; }
+  // The batches and the last one's change, for a failure message.
+  std::string description() const;
+};
+
+// One round first, for what the platform makes on first use and keeps; then batches of `roundsPerBatch`
+// rounds, at most five, until one changes no count.
+LeakCheck repeatUntilLevel(int32_t roundsPerBatch, const std::function<void()>& round);
