@@ -204,7 +204,7 @@ TEST(StepGateEditor, OpeningAgainWithoutClosingReplacesTheWindow) {
     EXPECT_EQ(dispatch(gate, Opcode::EditorOpen, editor.window.handle()), 1);
     handlePendingMessages();
   });
-  EXPECT_TRUE(check.level()) << check.description();
+  EXPECT_TRUE(check.passed()) << check.description();
   EXPECT_EQ(edited.editor->openRootView()->widgetCount(), 37);
 }
 
@@ -237,13 +237,13 @@ TEST(StepGateEditor, OpenCloseCyclesLeaveNoGdiObjectOrWindowBehind) {
     open(edited.gate);
     close(edited.gate);
   });
-  EXPECT_TRUE(cycles.level()) << "one effect's editor: " << cycles.description();
+  EXPECT_TRUE(cycles.passed()) << "one effect's editor: " << cycles.description();
   const LeakCheck effects = repeatUntilLevel(10, [&] {
     GateWithEditor another;
     open(another.gate);
     close(another.gate);
   });
-  EXPECT_TRUE(effects.level()) << "an editor in each effect: " << effects.description();
+  EXPECT_TRUE(effects.passed()) << "an editor in each effect: " << effects.description();
 }
 
 namespace {

@@ -128,7 +128,7 @@ TEST(EditorTeardown, EveryOrderOfClosingTheEditorAndTheEffectLeavesNothingBehind
       }
       EXPECT_FALSE(editorClassRegistered()) << c.name;
     });
-    EXPECT_TRUE(check.level()) << c.name << ": " << check.description();
+    EXPECT_TRUE(check.passed()) << c.name << ": " << check.description();
   }
 }
 

@@ -110,7 +110,7 @@ void validateEditor(Validator& validator) {
   int32_t cycle = 0;
   const LeakCheck leaks =
       repeatUntilLevel(validator.scaled(kCycles), [&] { editorCycle(validator, host, session, ++cycle); });
-  validator.check(leaks.level(),
+  validator.check(leaks.passed(),
                   "GDI objects, windows or menus grew with the cycles: " + leaks.description());
   validator.check(audio.blocks.load() > 0 && parameters.writes.load() > 0,
                   "the audio and parameter threads did not run alongside the editor");

@@ -1,6 +1,8 @@
 // The batches of a leak check and the census between them.
 #include "tools/probe/leak_check.h"
 
+#include <cstdlib>
+
 #include "tools/probe/resource_census.h"
 
 namespace {
@@ -11,27 +13,46 @@ constexpr int32_t kMaxBatches = 5;
 
 ResourceCounts countNow() { return {liveGdiObjects(), liveWindows(), liveMenus()}; }
 
-std::string signedCount(int32_t count) { return (count > 0 ? "+" : "") + std::to_string(count); }
+ResourceCounts difference(const ResourceCounts& after, const ResourceCounts& before) {
+  return {after.gdiObjects - before.gdiObjects, after.windows - before.windows, after.menus - before.menus};
+}
+
+bool isLevel(const ResourceCounts& change) {
+  return change.gdiObjects == 0 && change.windows == 0 && change.menus == 0;
+}
+
+std::string describe(const ResourceCounts& change) {
+  const auto signedCount = [](int32_t count) { return (count > 0 ? "+" : "") + std::to_string(count); };
+  return "GDI objects " + signedCount(change.gdiObjects) + ", windows " + signedCount(change.windows) +
+         ", menus " + signedCount(change.menus);
+}
 
 } // namespace
 
+bool LeakCheck::passed() const {
+  const int32_t rounds = batches * roundsPerBatch;
+  const auto small = [rounds](int32_t change) { return std::abs(change) < rounds; };
+  return isLevel(lastBatchChange) && small(totalChange.gdiObjects) && small(totalChange.windows) &&
+         small(totalChange.menus);
+}
+
 std::string LeakCheck::description() const {
   return std::to_string(batches) + " batches of " + std::to_string(roundsPerBatch) +
-         " rounds, the last changing GDI objects by " + signedCount(change.gdiObjects) + ", windows by " +
-         signedCount(change.windows) + " and menus by " + signedCount(change.menus);
+         " rounds; the last: " + describe(lastBatchChange) + "; all: " + describe(totalChange);
 }
 
 LeakCheck repeatUntilLevel(int32_t roundsPerBatch, const std::function<void()>& round) {
   LeakCheck check;
   check.roundsPerBatch = roundsPerBatch;
   round();
-  ResourceCounts before = countNow();
+  const ResourceCounts first = countNow();
+  ResourceCounts before = first;
   do {
     for (int32_t i = 0; i < roundsPerBatch; ++i) round();
     const ResourceCounts after = countNow();
-    check.change = {after.gdiObjects - before.gdiObjects, after.windows - before.windows,
-                    after.menus - before.menus};
+    check.lastBatchChange = difference(after, before);
+    check.totalChange = difference(after, first);
     before = after;
-  } while (++check.batches < kMaxBatches && !check.level());
+  } while (++check.batches < kMaxBatches && !isLevel(check.lastBatchChange));
   return check;
 }

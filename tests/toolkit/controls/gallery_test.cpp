@@ -354,7 +354,7 @@ TEST(Gallery, EverythingTheToolkitTakesFromThePlatformComesBack) {
       handlePendingMessages();
     });
     const ClassAndClipboard after;
-    EXPECT_TRUE(check.level()) << use.name << ": " << check.description();
+    EXPECT_TRUE(check.passed()) << use.name << ": " << check.description();
     EXPECT_EQ(after.classUses, before.classUses) << use.name;
     EXPECT_EQ(after.classRegistered, before.classRegistered) << use.name;
     EXPECT_EQ(after.clipboardOpen, before.clipboardOpen) << use.name;
