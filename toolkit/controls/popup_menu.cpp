@@ -49,5 +49,6 @@ int32_t runPopupMenu(RootView* view, Point at, const std::vector<MenuEntry>& ent
   if (window == nullptr) return -1;
   POINT screen{at.h, at.v};
   ClientToScreen(window, &screen);
-  return runMenuAt(window, screen, MenuButton::right, entries);
+  const int32_t chosen = runMenuAt(window, screen, MenuButton::right, entries);
+  return view->isOpen() ? chosen : -1;
 }

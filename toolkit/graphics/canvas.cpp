@@ -6,6 +6,7 @@
 
 #include "toolkit/graphics/font_table.h"
 #include "toolkit/graphics/input_source.h"
+#include "toolkit/graphics/root_view.h"
 
 namespace {
 
@@ -18,6 +19,13 @@ const KeyBit kButtonKeys[] = {
     {VK_LBUTTON, leftButton}, {VK_MBUTTON, middleButton}, {VK_RBUTTON, rightButton},
     {VK_SHIFT, shiftKey},     {VK_CONTROL, controlKey},   {VK_MENU, altKey},
 };
+
+// The key state names physical buttons; with the buttons swapped, the physical left is the logical right.
+ButtonState logicalBit(ButtonBit physical, bool swapped) {
+  if (!swapped) return physical;
+  if (physical == leftButton) return rightButton;
+  return physical == rightButton ? leftButton : physical;
+}
 
 } // namespace
 
@@ -169,10 +177,14 @@ void Canvas::drawText(const char* text, const Rect& rect, bool opaque, TextAlign
 }
 
 ButtonState Canvas::buttonState() const {
+  // A loop whose view the host closed meanwhile (from inside the loop) sees every button released, so it
+  // ends.
+  if (rootView_ != nullptr && !rootView_->isOpen()) return 0;
   InputSource& input = currentInputSource();
+  const bool swapped = input.buttonsSwapped();
   ButtonState state = 0;
   for (const KeyBit& key : kButtonKeys)
-    if (input.isKeyDown(key.virtualKey)) state |= key.bit;
+    if (input.isKeyDown(key.virtualKey)) state |= logicalBit(key.bit, swapped);
   return state;
 }
 

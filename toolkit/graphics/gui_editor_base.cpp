@@ -1,6 +1,8 @@
 // GuiEditorBase: the host-facing overrides and the throttled idle.
 #include "toolkit/graphics/gui_editor_base.h"
 
+#include <utility>
+
 #include "host/plugin_effect.h"
 #include "toolkit/graphics/root_view.h"
 #include "toolkit/graphics/tick_source.h"
@@ -17,8 +19,9 @@ GuiEditorBase::GuiEditorBase(PluginEffect* effect) : EditorBase(effect) {
   lastIdleTicks = currentTicks();
 }
 
-// Here, where the root view is a complete type.
-GuiEditorBase::~GuiEditorBase() = default;
+GuiEditorBase::~GuiEditorBase() { releaseRootView(); }
+
+void GuiEditorBase::releaseRootView() { RootView::dispose(std::move(rootView)); }
 
 int32_t GuiEditorBase::queryRect(EditorRect** rect) {
   if (rect == nullptr) return 0;

@@ -33,11 +33,16 @@ public:
   void throttledIdle();
 
   RootView* openRootView() const { return rootView.get(); }
+  // The effect whose close waits for the loops the editor's windows run.
+  PluginEffect* owningEffect() const { return effect; }
 
 protected:
+  // Lets the open view go, from any thread: see RootView::dispose.
+  void releaseRootView();
+
   // Filled by the derived editor's constructor.
   EditorRect editorRect{0, 0, 0, 0};
-  // Made by the derived editor's openIn, let go by its closeEditor.
+  // Made by the derived editor's openIn, let go by its closeEditor through releaseRootView.
   std::unique_ptr<RootView> rootView;
   uint32_t lastIdleTicks;
 };

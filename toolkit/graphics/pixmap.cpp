@@ -16,10 +16,10 @@ Pixmap::Pixmap(int32_t resourceId)
   }
 }
 
-void Pixmap::retain() { ++referenceCount_; }
+void Pixmap::retain() { referenceCount_.fetch_add(1, std::memory_order_relaxed); }
 
 void Pixmap::release() {
-  if (--referenceCount_ == 0) delete this;
+  if (referenceCount_.fetch_sub(1, std::memory_order_acq_rel) == 1) delete this;
 }
 
 void Pixmap::drawOpaque(Canvas* canvas, const Rect& rect, Point offset) {

@@ -27,7 +27,7 @@ BOOL CALLBACK addMenuWindow(HWND window, LPARAM area) {
 
 } // namespace
 
-EditorSession::EditorSession(PluginHost& host) : host_(host) {
+EditorSession::EditorSession(PluginHost& host) : host_(&host) {
   if ((host.record()->capabilityFlags & EditorAttached) == 0) return;
   EditorRect* rect = nullptr;
   if (host.dispatch(Opcode::EditorRect, 0, 0, &rect) == 0 || rect == nullptr) return;
@@ -41,12 +41,25 @@ EditorSession::EditorSession(PluginHost& host) : host_(host) {
   SetTimer(window_.get(), kIdleTimer, kIdleMilliseconds, nullptr);
 }
 
+void EditorSession::closeEditor() {
+  if (host_ != nullptr) host_->dispatch(Opcode::EditorClose);
+  host_ = nullptr;
+}
+
+bool EditorSession::openEditorOf(PluginHost& host) {
+  if (!window_) return false;
+  host_ = &host;
+  EditorRect* rect = nullptr;
+  host.dispatch(Opcode::EditorRect, 0, 0, &rect);
+  return host.dispatch(Opcode::EditorOpen, 0, 0, window_.get()) == 1;
+}
+
 EditorSession::~EditorSession() { close(); }
 
 void EditorSession::close() {
   if (!window_) return;
   KillTimer(window_.get(), kIdleTimer);
-  host_.dispatch(Opcode::EditorClose);
+  closeEditor();
   SetWindowLongPtrA(window_.get(), GWLP_USERDATA, 0);
   subclass_.reset();
   window_.reset();
@@ -56,7 +69,8 @@ LRESULT CALLBACK EditorSession::windowProc(HWND window, UINT message, WPARAM wPa
   auto* session = reinterpret_cast<EditorSession*>(GetWindowLongPtrA(window, GWLP_USERDATA));
   if (session != nullptr && message == WM_TIMER && wParam == kIdleTimer) {
     ++session->idleTicks_;
-    session->host_.dispatch(Opcode::EditorIdle);
+    if (session->host_ != nullptr) session->host_->dispatch(Opcode::EditorIdle);
+    if (session->tickHandler_) session->tickHandler_();
     return 0;
   }
   // Alt pressed and released alone would start the window menu's modal loop, which eats the next clicks:
@@ -87,7 +101,7 @@ void EditorSession::runIdles(int32_t count) {
 }
 
 void EditorSession::waitForProgress() {
-  const auto progress = [this] { return uiPasses_.load() + host_.requestCount(); };
+  const auto progress = [this] { return uiPasses_.load() + (host_ != nullptr ? host_->requestCount() : 0); };
   const int32_t start = progress();
   const auto limit = std::chrono::steady_clock::now() + kSettleLimit;
   while (progress() < start + 2 && std::chrono::steady_clock::now() < limit)
