@@ -10,6 +10,9 @@ namespace {
 // Seen under load: the platform's objects come in one or two jumps in a process's life, a leak in every
 // batch.
 constexpr int32_t kMaxBatches = 5;
+// Seen: up to 6 of the platform's own objects in a run; a leak that filled the handle table (65536
+// entries) added thousands.
+constexpr int32_t kPlatformAllowance = 32;
 
 ResourceCounts countNow() { return {liveGdiObjects(), liveWindows(), liveMenus()}; }
 
@@ -30,8 +33,7 @@ std::string describe(const ResourceCounts& change) {
 } // namespace
 
 bool LeakCheck::passed() const {
-  const int32_t rounds = batches * roundsPerBatch;
-  const auto small = [rounds](int32_t change) { return std::abs(change) < rounds; };
+  const auto small = [](int32_t change) { return std::abs(change) < kPlatformAllowance; };
   return isLevel(lastBatchChange) && small(totalChange.gdiObjects) && small(totalChange.windows) &&
          small(totalChange.menus);
 }

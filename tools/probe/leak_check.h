@@ -4,7 +4,7 @@
 // fails by chance on a busy machine. Those come a few times at most, while a missed release adds at
 // least one object every round: the work runs in batches until one batch leaves every count where it
 // found it. A leak can look level too, once it has filled the platform's handle table and nothing more
-// can be made, so all the batches together must also change each count by less than one a round.
+// can be made, so all the batches together may change each count by a handful of objects only.
 #pragma once
 
 #include <cstdint>

@@ -91,9 +91,9 @@ TEST(LeakCheck, FailsOnAnObjectLeftEveryRoundAndPassesOneKeptForGood) {
        true},
       {"a pen left every round", [&] { pens.push_back(pen()); }, false},
       // Then level, as when the platform's table is full and refuses more.
-      {"ten pens left in each of the first five rounds",
+      {"fifty pens left in each of the first five rounds",
        [&] {
-         for (int32_t i = 0; i < 10 && rounds < 5; ++i) pens.push_back(pen());
+         for (int32_t i = 0; i < 50 && rounds < 5; ++i) pens.push_back(pen());
          ++rounds;
        },
        false},
