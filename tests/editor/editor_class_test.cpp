@@ -25,6 +25,7 @@
 #include "toolkit/graphics/pixmap.h"
 #include "toolkit/graphics/pixmap_ref.h"
 #include "toolkit/graphics/root_view.h"
+#include "tools/probe/leak_check.h"
 #include "tools/probe/resource_census.h"
 
 namespace {
@@ -223,42 +224,50 @@ TEST(StepGateEditor, OpeningAgainWithoutClosingReplacesTheWindow) {
   GateWithEditor edited;
   StepGateEdit& gate = edited.gate;
   OpenEditor editor(gate);
-  const int32_t windows = liveWindows();
-  const int32_t gdi = liveGdiObjects();
-  EXPECT_EQ(dispatch(gate, Opcode::EditorOpen, editor.window.handle()), 1);
-  handlePendingMessages();
-  EXPECT_EQ(liveWindows(), windows);
-  EXPECT_EQ(liveGdiObjects(), gdi);
+  const LeakCheck check = repeatUntilLevel(10, [&] {
+    EXPECT_EQ(dispatch(gate, Opcode::EditorOpen, editor.window.handle()), 1);
+    handlePendingMessages();
+  });
+  EXPECT_TRUE(check.passed()) << check.description();
   EXPECT_EQ(edited.editor->openRootView()->widgetCount(), 37);
 }
 
 TEST(StepGateEditor, OpenCloseCyclesLeaveNoGdiObjectOrWindowBehind) {
   HostWindow window(386, 240);
-  const int32_t gdiBefore = liveGdiObjects(), windowsBefore = liveWindows();
+  const auto open = [&](StepGateEdit& gate) {
+    EditorRect* rect = nullptr;
+    dispatch(gate, Opcode::EditorRect, &rect);
+    dispatch(gate, Opcode::EditorOpen, window.handle());
+    handlePendingMessages();
+    dispatch(gate, Opcode::EditorIdle);
+  };
+  const auto close = [](StepGateEdit& gate) {
+    dispatch(gate, Opcode::EditorClose);
+    handlePendingMessages();
+  };
   {
+    const int32_t gdiBefore = liveGdiObjects(), windowsBefore = liveWindows();
     GateWithEditor edited;
-    StepGateEdit& gate = edited.gate;
     // The background stays loaded while the editor exists; the other three bitmaps live while it is open.
     const int32_t gdiClosed = liveGdiObjects();
     EXPECT_GE(gdiClosed, gdiBefore + 1);
-    for (int32_t cycle = 0; cycle < 100; ++cycle) {
-      EditorRect* rect = nullptr;
-      dispatch(gate, Opcode::EditorRect, &rect);
-      dispatch(gate, Opcode::EditorOpen, window.handle());
-      handlePendingMessages();
-      dispatch(gate, Opcode::EditorIdle);
-      if (cycle == 0) {
-        EXPECT_GE(liveGdiObjects(), gdiClosed + 3);
-        EXPECT_EQ(liveWindows(), windowsBefore + 1);
-      }
-      dispatch(gate, Opcode::EditorClose);
-      handlePendingMessages();
-      ASSERT_EQ(liveGdiObjects(), gdiClosed) << "cycle " << cycle;
-      ASSERT_EQ(liveWindows(), windowsBefore) << "cycle " << cycle;
-    }
+    open(edited.gate);
+    EXPECT_GE(liveGdiObjects(), gdiClosed + 3);
+    EXPECT_EQ(liveWindows(), windowsBefore + 1);
+    close(edited.gate);
   }
-  EXPECT_EQ(liveGdiObjects(), gdiBefore);
-  EXPECT_EQ(liveWindows(), windowsBefore);
+  GateWithEditor edited;
+  const LeakCheck cycles = repeatUntilLevel(20, [&] {
+    open(edited.gate);
+    close(edited.gate);
+  });
+  EXPECT_TRUE(cycles.passed()) << "one effect's editor: " << cycles.description();
+  const LeakCheck effects = repeatUntilLevel(10, [&] {
+    GateWithEditor another;
+    open(another.gate);
+    close(another.gate);
+  });
+  EXPECT_TRUE(effects.passed()) << "an editor in each effect: " << effects.description();
 }
 
 namespace {

@@ -1,12 +1,17 @@
 // Proves the leak tests' counters count: five objects, windows or menus made raise them by five, and
-// deleting them brings them back. The GDI kinds are made once first: the platform makes some objects of
-// its own on first use (stock objects) and keeps them.
+// deleting them brings them back; and that the leak check fails on an object left every round. The GDI kinds
+// are made once first: the platform makes some objects of its own on first use (stock objects) and keeps
+// them.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <vector>
+
 #include "tests/toolkit/support/host_window.h"
 #include "toolkit/graphics/native_handles.h"
+#include "tools/probe/leak_check.h"
 #include "tools/probe/resource_census.h"
 
 namespace {
@@ -63,6 +68,52 @@ TEST(ResourceCensus, FiveMenusRaiseTheCountByFive) {
     EXPECT_EQ(liveMenus(), start + 5);
   }
   EXPECT_EQ(liveMenus(), start);
+}
+
+TEST(LeakCheck, FailsOnAnObjectLeftEveryRoundAndPassesOneKeptForGood) {
+  HostWindow host(50, 50);
+  std::vector<PenHandle> pens;
+  std::vector<WindowHandle> windows;
+  std::vector<MenuHandle> menus;
+  int32_t rounds = 0;
+  const auto pen = [] { return PenHandle(CreatePen(PS_SOLID, 1, RGB(1, 2, 3))); };
+  const struct {
+    const char* name;
+    std::function<void()> round;
+    bool passes;
+  } cases[] = {
+      {"a pen made and deleted", [&] { pen(); }, true},
+      // As the platform does: an object of its own made at some moment during the work, then kept.
+      {"a pen kept from the third round",
+       [&] {
+         if (++rounds == 3) pens.push_back(pen());
+       },
+       true},
+      {"a pen left every round", [&] { pens.push_back(pen()); }, false},
+      // Then level, as when the platform's table is full and refuses more.
+      {"fifty pens left in each of the first five rounds",
+       [&] {
+         for (int32_t i = 0; i < 50 && rounds < 5; ++i) pens.push_back(pen());
+         ++rounds;
+       },
+       false},
+      {"a pen left every other round",
+       [&] {
+         if (++rounds % 2 == 0) pens.push_back(pen());
+       },
+       false},
+      {"a window left every round",
+       [&] {
+         windows.emplace_back(CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 9, 9, host.handle(), nullptr,
+                                              nullptr, nullptr));
+       },
+       false},
+      {"a menu left every round", [&] { menus.emplace_back(CreatePopupMenu()); }, false},
+  };
+  for (const auto& c : cases) {
+    rounds = 0;
+    EXPECT_EQ(repeatUntilLevel(4, c.round).passed(), c.passes) << c.name;
+  }
 }
 
 // What the census cannot see under Wine, which frees an object still selected into a device with the device,
