@@ -10,45 +10,22 @@
 namespace {
 
 constexpr int32_t kDragSteps = 24;
-constexpr int32_t kMoveAttempts = 20;
 
 WORD keyOf(Modifier modifier) { return modifier == Modifier::Shift ? VK_SHIFT : VK_MENU; }
 
 // Under Wine an injected Shift is forgotten whenever the pointer position is read (the platform takes
 // Shift from the display's own state then), so Shift is also held on the display itself, through its
 // input tool, when that is at hand. Alt is kept as injected.
-bool holdShiftOnDisplay(bool down) {
-  char command[64];
-  std::snprintf(command, sizeof command, "Z:\\usr\\bin\\xdotool %s shift", down ? "keydown" : "keyup");
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  if (!CreateProcessA(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-    return false;
-  WaitForSingleObject(process.hProcess, INFINITE);
-  DWORD status = 1;
-  GetExitCodeProcess(process.hProcess, &status);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  return status == 0;
-}
-
 void holdModifier(Modifier modifier, bool down) {
-  if (modifier == Modifier::Shift) holdShiftOnDisplay(down);
+  if (modifier == Modifier::Shift) startDisplayInputTool(down ? "keydown shift" : "keyup shift");
   sendKey(keyOf(modifier), down);
 }
 
-// Returns once the platform reports the pointer there (or after a bounded wait): the display echoes a
-// move back, and its echo resets the injected modifier keys, so they are pressed only after it.
+// Returns once the move has arrived: the display reports it with its own modifier state, which replaces
+// the injected modifier keys, so they are pressed only after it.
 void moveTo(HWND window, POINT client, const std::function<void()>& settle) {
-  POINT screen = client;
-  ClientToScreen(window, &screen);
-  movePointerToScreen(screen);
-  for (int32_t attempt = 0; attempt < kMoveAttempts; ++attempt) {
-    POINT now;
-    if (GetCursorPos(&now) && now.x == screen.x && now.y == screen.y) break;
-    settle();
-  }
+  if (!movePointerTo(window, client))
+    std::fprintf(stderr, "gatehost: the pointer never reached %ld,%ld\n", client.x, client.y);
   settle();
 }
 
@@ -95,8 +72,8 @@ void chooseFromMenu(const std::vector<std::string>& path, const std::function<vo
     RECT item{};
     auto menu = reinterpret_cast<HMENU>(SendMessageA(search.window, MN_GETHMENU, 0, 0));
     GetMenuItemRect(nullptr, menu, static_cast<UINT>(search.position), &item);
-    movePointerToScreen({(item.left + item.right) / 2, (item.top + item.bottom) / 2});
-    Sleep(50);
+    if (!movePointerToScreen({(item.left + item.right) / 2, (item.top + item.bottom) / 2}))
+      std::fprintf(stderr, "gatehost: the pointer never reached menu entry '%s'\n", text.c_str());
     sendMouseButton(MOUSEEVENTF_LEFTDOWN);
     sendMouseButton(MOUSEEVENTF_LEFTUP);
   }

@@ -1,20 +1,67 @@
-// SendInput with absolute pointer coordinates, which run from 0 to 65535 across the primary screen.
+// SendInput for buttons, keys and the wheel; the pointer moved on the display itself, as a user's mouse
+// moves it under Wine, through the display's input tool.
 #include "tools/probe/synthesised_input.h"
+
+#include <cstdio>
 
 namespace {
 
-void sendMouse(DWORD flags, LONG x, LONG y) {
+// How long a move is waited for before it counts as lost, and how often its arrival is looked for.
+constexpr DWORD kPatience = 5000;
+constexpr DWORD kPollInterval = 2;
+// Wine keeps the pointer's last 64 positions.
+constexpr int kHistoryLength = 64;
+
+void sendMouse(DWORD flags) {
   INPUT input{};
   input.type = INPUT_MOUSE;
-  input.mi.dx = x;
-  input.mi.dy = y;
   input.mi.dwFlags = flags;
   SendInput(1, &input, sizeof input);
 }
 
+// True once Wine has taken the point as the pointer's position. Asked for the history from the latest
+// visit to the point on, Wine answers all 64 positions only when that visit is the newest.
+bool arrivedAt(POINT screen) {
+  MOUSEMOVEPOINT visit{};
+  visit.x = screen.x;
+  visit.y = screen.y;
+  MOUSEMOVEPOINT history[kHistoryLength];
+  return GetMouseMovePointsEx(sizeof visit, &visit, history, kHistoryLength, GMMP_USE_DISPLAY_POINTS) ==
+         kHistoryLength;
+}
+
+bool awaitArrival(POINT screen) {
+  // The display tells the thread of the window under the pointer, which reads it while it waits for input.
+  const bool readsDisplay =
+      GetWindowThreadProcessId(WindowFromPoint(screen), nullptr) == GetCurrentThreadId();
+  const DWORD start = GetTickCount();
+  while (!arrivedAt(screen)) {
+    if (GetTickCount() - start >= kPatience) return false;
+    if (readsDisplay)
+      MsgWaitForMultipleObjects(0, nullptr, FALSE, kPollInterval, QS_MOUSEMOVE);
+    else
+      Sleep(kPollInterval);
+  }
+  return true;
+}
+
 } // namespace
 
-void sendMouseButton(DWORD flags) { sendMouse(flags, 0, 0); }
+bool startDisplayInputTool(const char* arguments) {
+  char command[96];
+  std::snprintf(command, sizeof command, "Z:\\usr\\bin\\xdotool %s", arguments);
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessA(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    return false;
+  // Wine runs a program of the host system as no process of its own, so nothing is there to wait for.
+  if (process.hThread != nullptr) CloseHandle(process.hThread);
+  if (process.hProcess != nullptr) CloseHandle(process.hProcess);
+  return true;
+}
+
+void sendMouseButton(DWORD flags) { sendMouse(flags); }
 
 void turnWheel(int32_t delta) {
   INPUT input{};
@@ -24,16 +71,21 @@ void turnWheel(int32_t delta) {
   SendInput(1, &input, sizeof input);
 }
 
-void movePointerToScreen(POINT screen) {
-  const LONG width = GetSystemMetrics(SM_CXSCREEN) - 1;
-  const LONG height = GetSystemMetrics(SM_CYSCREEN) - 1;
-  sendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, (screen.x * 65535 + width / 2) / width,
-            (screen.y * 65535 + height / 2) / height);
+bool movePointerToScreen(POINT screen) {
+  POINT now{};
+  if (GetCursorPos(&now) != 0 && now.x == screen.x && now.y == screen.y) return true;
+  char arguments[48];
+  std::snprintf(arguments, sizeof arguments, "mousemove %ld %ld", screen.x, screen.y);
+  if (!startDisplayInputTool(arguments)) return false;
+  // Off every window the display tells nobody, and nothing shows when the move is done; Wine reads the
+  // display's pointer then when asked.
+  HWND under = WindowFromPoint(screen);
+  return under == nullptr || under == GetDesktopWindow() || awaitArrival(screen);
 }
 
-void movePointerTo(HWND window, POINT client) {
+bool movePointerTo(HWND window, POINT client) {
   ClientToScreen(window, &client);
-  movePointerToScreen(client);
+  return movePointerToScreen(client);
 }
 
 void sendKey(WORD virtualKey, bool down) {

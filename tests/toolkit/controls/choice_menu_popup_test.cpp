@@ -69,11 +69,11 @@ void visitMenu(HWND editor, MenuVisit* visit, std::atomic<bool>* done) {
     if (visit->action == Action::choose) {
       RECT item{};
       GetMenuItemRect(menuWindow, menu, static_cast<UINT>(visit->position), &item);
-      movePointerToScreen(centreOf(item));
+      EXPECT_TRUE(movePointerToScreen(centreOf(item)));
       pressLeftButton();
       releaseLeftButton();
     } else if (visit->action == Action::clickOutside) {
-      clickAt(editor, kOnProbe);
+      EXPECT_TRUE(clickAt(editor, kOnProbe));
     } else {
       tapKey(VK_ESCAPE);
     }
@@ -102,7 +102,7 @@ struct MenuScene {
     const int32_t menus = liveMenus();
     std::atomic<bool> done{false};
     std::thread input(visitMenu, window.window(), &visit, &done);
-    movePointerTo(window.window(), kOnMenu);
+    EXPECT_TRUE(movePointerTo(window.window(), kOnMenu));
     pressLeftButton();
     const bool finished = handleMessagesUntil([&] { return done.load(); }, 15000);
     input.join();
@@ -174,7 +174,7 @@ TEST(ChoiceMenuPopup, ADismissedMenuChangesNothingAndItsClosingClickReachesNobod
   }
   // The probe does take a click of its own.
   MenuScene scene(0, nullptr, nullptr);
-  clickAt(scene.window.window(), kOnProbe);
+  EXPECT_TRUE(clickAt(scene.window.window(), kOnProbe));
   EXPECT_TRUE(handleMessagesUntil([&] { return scene.probe->presses == 1; }));
 }
 

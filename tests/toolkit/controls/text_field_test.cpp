@@ -51,7 +51,7 @@ struct FieldScene {
   // Presses on the field and holds the button until the press has opened the box, as a user's slower
   // hand does.
   bool clickField() {
-    movePointerTo(window.window(), kInsideField);
+    if (!movePointerTo(window.window(), kInsideField)) return false;
     pressLeftButton();
     const bool opened = handleMessagesUntil([&] { return field->editBox() != nullptr; });
     releaseLeftButton();
@@ -99,7 +99,7 @@ TEST(TextField, AnEditReportsOnceWhenTheTextChangedAndNeverWhenNot) {
     if (c.ending == Ending::enter) {
       tapKey(VK_RETURN);
     } else if (c.ending == Ending::clickElsewhere) {
-      clickAt(scene.window.window(), kElsewhere);
+      EXPECT_TRUE(clickAt(scene.window.window(), kElsewhere));
     } else {
       SetFocus(scene.window.host());
     }

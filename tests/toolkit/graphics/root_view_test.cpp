@@ -488,12 +488,12 @@ TEST_F(RootViewTest, HoldsTheFocusWhileThePointerIsOverItAndGivesItBackButLeaves
       {host.handle(), root.windowHandle()}, {box.get(), box.get()}, {host.handle(), root.windowHandle()}};
   for (const auto& c : cases) {
     SCOPED_TRACE(&c - cases);
-    movePointerTo(host.handle(), Point(190, 140));
+    EXPECT_TRUE(movePointerTo(host.handle(), Point(190, 140)));
     SetFocus(c.before);
-    movePointerTo(host.handle(), Point(80, 50));
+    EXPECT_TRUE(movePointerTo(host.handle(), Point(80, 50)));
     EXPECT_TRUE(handleMessagesUntil([&] { return tracksThePointer(root.windowHandle()); }));
     EXPECT_EQ(GetFocus(), c.whileOver);
-    movePointerTo(host.handle(), Point(190, 140));
+    EXPECT_TRUE(movePointerTo(host.handle(), Point(190, 140)));
     EXPECT_TRUE(handleMessagesUntil(
         [&] { return !tracksThePointer(root.windowHandle()) && GetFocus() == c.before; }));
   }

@@ -11,16 +11,17 @@ constexpr DWORD kPollInterval = 5;
 
 } // namespace
 
-void movePointerTo(HWND window, Point client) { movePointerTo(window, POINT{client.h, client.v}); }
+bool movePointerTo(HWND window, Point client) { return movePointerTo(window, POINT{client.h, client.v}); }
 
 void pressLeftButton() { sendMouseButton(MOUSEEVENTF_LEFTDOWN); }
 
 void releaseLeftButton() { sendMouseButton(MOUSEEVENTF_LEFTUP); }
 
-void clickAt(HWND window, Point client) {
-  movePointerTo(window, client);
+bool clickAt(HWND window, Point client) {
+  const bool arrived = movePointerTo(window, client);
   pressLeftButton();
   releaseLeftButton();
+  return arrived;
 }
 
 void tapKey(WORD virtualKey) {

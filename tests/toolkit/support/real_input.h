@@ -11,12 +11,12 @@
 #include "tools/probe/popup_menus.h"
 #include "tools/probe/synthesised_input.h"
 
-// Moves the pointer to a point of the window's client area.
-void movePointerTo(HWND window, Point client);
+// Moves the pointer to a point of the window's client area; false when the move never fully arrived.
+[[nodiscard]] bool movePointerTo(HWND window, Point client);
 void pressLeftButton();
 void releaseLeftButton();
-// A press and a release at a point of the window's client area.
-void clickAt(HWND window, Point client);
+// A press and a release at a point of the window's client area; false when the pointer never got there.
+[[nodiscard]] bool clickAt(HWND window, Point client);
 // Presses and releases the key.
 void tapKey(WORD virtualKey);
 // Types the text (letters, digits and punctuation of the keyboard's own layout) key by key.
