@@ -52,6 +52,9 @@ struct DestroyWindowHandle {
 struct FreeGlobalMemory {
   void operator()(HGLOBAL memory) const { GlobalFree(memory); }
 };
+struct CloseRegistryKey {
+  void operator()(HKEY key) const { RegCloseKey(key); }
+};
 
 using PenHandle = UniqueHandle<HPEN, DeleteGdiObject>;
 using BrushHandle = UniqueHandle<HBRUSH, DeleteGdiObject>;
@@ -63,6 +66,8 @@ using MenuHandle = UniqueHandle<HMENU, DestroyMenuHandle>;
 using WindowHandle = UniqueHandle<HWND, DestroyWindowHandle>;
 // A block from GlobalAlloc, until the clipboard takes it over (release).
 using GlobalMemory = UniqueHandle<HGLOBAL, FreeGlobalMemory>;
+// A key opened or created under one of the registry's roots.
+using RegistryKey = UniqueHandle<HKEY, CloseRegistryKey>;
 
 // An object selected into a device for one scope; the object selected before comes back at its end, so
 // the object itself can be deleted after the scope.

@@ -37,6 +37,7 @@ EditorSession::EditorSession(PluginHost& host) : host_(host) {
   if (!window_) return;
   SetWindowLongPtrA(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   subclass_.emplace(window_.get(), &EditorSession::windowProc);
+  host.setResizer([this](int32_t width, int32_t height) { resizeClientArea(window_.get(), width, height); });
   host.dispatch(Opcode::EditorOpen, 0, 0, window_.get());
   SetTimer(window_.get(), kIdleTimer, kIdleMilliseconds, nullptr);
 }
@@ -47,6 +48,7 @@ void EditorSession::close() {
   if (!window_) return;
   KillTimer(window_.get(), kIdleTimer);
   host_.dispatch(Opcode::EditorClose);
+  host_.setResizer(nullptr);
   SetWindowLongPtrA(window_.get(), GWLP_USERDATA, 0);
   subclass_.reset();
   window_.reset();

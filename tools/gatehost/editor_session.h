@@ -1,6 +1,7 @@
 // EditorSession: the plug-in's editor opened the way a host opens it — its size asked with opcode 13,
 // a top-level window of that size as the parent, opcode 14, idle ticks (opcode 19) about 30 times a
-// second from the message loop, and opcode 15 at the end.
+// second from the message loop, the window resized whenever the editor asks (request 15), and opcode 15
+// at the end.
 #pragma once
 
 #include <windows.h>
