@@ -26,13 +26,6 @@ const KeyBit kButtonKeys[] = {
     {VK_SHIFT, shiftKey},     {VK_CONTROL, controlKey},   {VK_MENU, altKey},
 };
 
-// Division rounding toward minus infinity, so lines going left or up round like lines going right or down.
-int32_t floorDivide(int64_t numerator, int64_t denominator) {
-  int64_t quotient = numerator / denominator;
-  if (numerator % denominator != 0 && (numerator < 0) != (denominator < 0)) --quotient;
-  return static_cast<int32_t>(quotient);
-}
-
 } // namespace
 
 Canvas::Canvas(RootView* rootView, HDC device, HWND window)
@@ -143,36 +136,37 @@ void Canvas::fillBlocks(const Rect& pixels, HBRUSH brush) {
   FillRect(device_, &area, brush);
 }
 
-// The pixels of the line from `from` up to, not including, `to`, as the platform picks them at 100 %
-// (one per step along the longer axis, the other coordinate rounded), gathered into runs along the
-// longer axis so that each run takes one fill.
+// The pixels of the line from `from` up to, not including, `to`, exactly as the platform picks them at
+// 100 %: one per step along the longer axis, the other axis stepping where the line has moved half a pixel
+// or more, ties stepping only in the octants where the platform's bias makes them (a line keeps its pixels
+// drawn in either direction). Runs along the longer axis take one fill each.
 void Canvas::fillLine(Point from, Point to) {
   const int32_t dx = to.h - from.h;
   const int32_t dy = to.v - from.v;
   const bool alongX = std::abs(dx) >= std::abs(dy);
-  const int32_t steps = std::max(std::abs(dx), std::abs(dy));
-  const int32_t direction = (alongX ? dx : dy) < 0 ? -1 : 1;
-  const int64_t minor = alongX ? dy : dx;
-  const auto pixelAt = [&](int32_t i) {
-    const int32_t across = floorDivide(2 * i * minor + steps, 2 * static_cast<int64_t>(steps));
-    return alongX ? Point(from.h + i * direction, from.v + across)
-                  : Point(from.h + across, from.v + i * direction);
-  };
+  const int32_t major = alongX ? std::abs(dx) : std::abs(dy);
+  const int32_t minor = alongX ? std::abs(dy) : std::abs(dx);
+  const Point step(dx < 0 ? -1 : 1, dy < 0 ? -1 : 1);
+  const bool biased = alongX ? dy < 0 : dx < 0;
   // A wide pen covers its width around each pixel; a dotted one every other pixel.
   const int32_t before = (lineWidth_ - 1) / 2;
   const int32_t after = lineWidth_ / 2 + 1;
   const bool dotted = lineStyle_ == lineDotted;
-  int32_t runStart = 0;
-  for (int32_t i = 1; i <= steps; ++i) {
-    const Point first = pixelAt(runStart);
-    const Point next = pixelAt(i);
-    if (!dotted && i < steps && (alongX ? next.v == first.v : next.h == first.h)) continue;
-    const Point last = pixelAt(i - 1);
-    if (!dotted || runStart % 2 == 0)
-      fillBlocks(Rect(std::min(first.h, last.h) - before, std::min(first.v, last.v) - before,
-                      std::max(first.h, last.h) + after, std::max(first.v, last.v) + after),
-                 lineBrush_.get());
-    runStart = i;
+  int32_t error = 2 * minor - major;
+  Point at = from;
+  Point runStart = from;
+  for (int32_t i = 0; i < major; ++i) {
+    const bool across = minor != 0 && error + (biased ? 1 : 0) > 0;
+    error += across ? 2 * (minor - major) : 2 * minor;
+    Point next(at.h + (alongX || across ? step.h : 0), at.v + (!alongX || across ? step.v : 0));
+    if (across || dotted || i == major - 1) {
+      if (!dotted || i % 2 == 0)
+        fillBlocks(Rect(std::min(runStart.h, at.h) - before, std::min(runStart.v, at.v) - before,
+                        std::max(runStart.h, at.h) + after, std::max(runStart.v, at.v) + after),
+                   lineBrush_.get());
+      runStart = next;
+    }
+    at = next;
   }
 }
 

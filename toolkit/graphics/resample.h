@@ -17,7 +17,7 @@ struct PixelImage {
 };
 
 // The area of the source (inside it) at width x height. Pixels of the key colour, when one is given, are
-// holes: they add nothing to their neighbours' colours, and a new pixel more than half hole is the key
+// holes: they add nothing to their neighbours' colours, and a new pixel at least half hole is the key
 // itself; a covered pixel that averages to the key is told apart from it by one step of blue.
 PixelImage resampleArea(const PixelImage& source, const Rect& area, int32_t width, int32_t height,
                         std::optional<uint32_t> key);

@@ -16,7 +16,7 @@ constexpr auto kSettleLimit = std::chrono::milliseconds(500);
 // A margin around the editor and its open menus in the picture of them.
 constexpr LONG kMenuMargin = 8;
 
-// Grows the area to hold every visible popup menu window.
+// Grows the area to hold every visible popup menu window; an empty area takes the first as it is.
 BOOL CALLBACK addMenuWindow(HWND window, LPARAM area) {
   if (!isVisiblePopupMenu(window)) return TRUE;
   RECT menu{};
@@ -114,9 +114,11 @@ void EditorSession::perform(const std::vector<Gesture>& gestures) {
       pressesBefore = presses_.load();
     };
     sync.menuShown = [this] {
+      menuArea_ = RECT{};
+      EnumWindows(addMenuWindow, reinterpret_cast<LPARAM>(&menuArea_));
       RECT area{};
       GetWindowRect(window_.get(), &area);
-      EnumWindows(addMenuWindow, reinterpret_cast<LPARAM>(&area));
+      UnionRect(&area, &area, &menuArea_);
       InflateRect(&area, kMenuMargin, kMenuMargin);
       menuCapture_ = captureScreenArea(area);
     };

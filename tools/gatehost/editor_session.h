@@ -39,6 +39,8 @@ public:
   CapturedImage capture() const;
   // The screen around the editor the last time a gesture's menu was open: the editor and the menu.
   const CapturedImage& menuCapture() const { return menuCapture_; }
+  // Where on the screen the menus open then lay, all of them together.
+  const RECT& menuArea() const { return menuArea_; }
   // Opcode 15, then the window goes.
   void close();
 
@@ -59,4 +61,5 @@ private:
   // Button presses the editor window has received (its parent is told of each before the window is).
   std::atomic<int32_t> presses_{0};
   CapturedImage menuCapture_;
+  RECT menuArea_{};
 };
