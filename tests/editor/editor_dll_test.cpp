@@ -20,6 +20,16 @@ namespace {
 
 const char kPlugin[] = "stepgate.dll";
 
+// The editor tests expect no size remembered in the prefix when they begin; a run stopped midway may have
+// left one.
+class NoRememberedSize : public ::testing::Environment {
+public:
+  void SetUp() override { forgetRememberedSize(); }
+};
+
+const ::testing::Environment* const noRememberedSize =
+    ::testing::AddGlobalTestEnvironment(new NoRememberedSize);
+
 // The centre of step button s, and a point on step fader s's handle at the top of its travel.
 POINT buttonCentre(int32_t step) { return {19 + 19 * step, 93}; }
 POINT faderHandleTop(int32_t step) { return {18 + 19 * step, 109}; }

@@ -9,8 +9,7 @@ OffscreenCanvas::OffscreenCanvas(RootView* rootView, int32_t width, int32_t heig
 OffscreenCanvas::OffscreenCanvas(RootView* rootView, const Rect& area, Color color)
     : Canvas(rootView, nullptr, nullptr), height_(area.height()), width_(area.width()) {
   standFor(Point(area.left, area.top));
-  const Rect whole(0, 0, width_, height_);
-  const Rect pixels = toDevice(whole);
+  const Rect pixels = toDevice(Rect(0, 0, width_, height_));
   HWND window = rootView != nullptr ? rootView->windowHandle() : nullptr;
   {
     WindowDevice windowDevice(window);
@@ -20,11 +19,10 @@ OffscreenCanvas::OffscreenCanvas(RootView* rootView, const Rect& area, Color col
   device_ = memoryDevice_.get();
   SelectObject(device_, bitmap_.get());
 
-  // The outline covers row 0 and column 0, the fill the rest: the far row and column lie outside the bitmap.
   setBrushColor(color);
   setPenColor(color);
-  paintRect(whole);
-  outlineRect(whole);
+  // The fill inside the outline of a rectangle one pixel larger at the left and top: the whole bitmap.
+  paintRect(Rect(-1, -1, width_, height_));
 }
 
 void OffscreenCanvas::blitTo(Canvas* canvas, Rect rect, Point point) {

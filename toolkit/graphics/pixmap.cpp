@@ -59,34 +59,21 @@ uint32_t pixelOf(Color color) {
   return static_cast<uint32_t>(color.red) << 16 | static_cast<uint32_t>(color.green) << 8 | color.blue;
 }
 
-// The image with its key pixels left out, placed at (x, y) of the target and copied from there as an area
-// of copyWidth x copyHeight that starts at `from` in the image.
-void drawThroughMask(HDC target, HBITMAP bitmap, HBITMAP maskBitmap, int32_t x, int32_t y, int32_t copyWidth,
-                     int32_t copyHeight, Point from) {
+// The area of the image starting at `from`, with its key pixels left out, into the target's rectangle.
+// The mask is white where the image is keyed: ANDed in it clears the opaque pixels and keeps the keyed
+// ones; the image XORed in then shows where it is opaque and inverts the keyed pixels (the key is white),
+// which the mask XORed in again turns back. Three copies and no object made for them.
+void drawThroughMask(HDC target, const Rect& to, HBITMAP bitmap, HBITMAP maskBitmap, Point from) {
   BitmapDevice image(target, bitmap);
-  const SIZE extent = bitmapExtent(image.handle(), bitmap);
-  const int32_t w = extent.cx;
-  const int32_t h = extent.cy;
-
-  BitmapHandle inverseBitmap(CreateBitmap(w, h, 1, 1, nullptr));
-  BitmapHandle compositeBitmap(CreateCompatibleBitmap(target, w, h));
-  BitmapHandle copyBitmap(CreateCompatibleBitmap(target, w, h));
-  BitmapDevice inverse(target, inverseBitmap.get());
   BitmapDevice mask(target, maskBitmap);
-  BitmapDevice composite(target, compositeBitmap.get());
-  BitmapDevice copy(target, copyBitmap.get());
-
-  BitBlt(copy.handle(), 0, 0, w, h, image.handle(), 0, 0, SRCCOPY);
-  BitBlt(inverse.handle(), 0, 0, w, h, mask.handle(), 0, 0, NOTSRCCOPY);
-  BitBlt(composite.handle(), 0, 0, w, h, target, x, y, SRCCOPY);
-  // Against colour, a mask bit of 1 counts as all bits set and 0 as all clear: a new memory device's
-  // default colours (white background, black text) make the platform read it so.
-  BitBlt(composite.handle(), 0, 0, w, h, mask.handle(), 0, 0, SRCAND);
-  // The shared bitmap is blackened where keyed for the moment; the copy restores it below.
-  BitBlt(image.handle(), 0, 0, w, h, inverse.handle(), 0, 0, SRCAND);
-  BitBlt(composite.handle(), 0, 0, w, h, image.handle(), 0, 0, SRCPAINT);
-  BitBlt(target, x, y, copyWidth, copyHeight, composite.handle(), from.h, from.v, SRCCOPY);
-  BitBlt(image.handle(), 0, 0, w, h, copy.handle(), 0, 0, SRCCOPY);
+  // A 1-bit source takes the target's text colour for 0 and its background colour for 1.
+  const COLORREF text = SetTextColor(target, RGB(0, 0, 0));
+  const COLORREF background = SetBkColor(target, RGB(255, 255, 255));
+  BitBlt(target, to.left, to.top, to.width(), to.height(), mask.handle(), from.h, from.v, SRCAND);
+  BitBlt(target, to.left, to.top, to.width(), to.height(), image.handle(), from.h, from.v, SRCINVERT);
+  BitBlt(target, to.left, to.top, to.width(), to.height(), mask.handle(), from.h, from.v, SRCINVERT);
+  SetTextColor(target, text);
+  SetBkColor(target, background);
 }
 
 void copyArea(HDC target, const Rect& to, HBITMAP bitmap, Point from) {
@@ -177,29 +164,23 @@ void Pixmap::drawOpaque(Canvas* canvas, const Rect& rect, Point offset) {
 void Pixmap::drawKeyed(Canvas* canvas, const Rect& rect, Point offset) {
   if (!bitmap_) return;
   HDC target = canvas->device();
-  const int32_t x = rect.left + offset.h;
-  const int32_t y = rect.top + offset.v;
   if (canvas->scale().isIdentity()) {
     dropLargerImages();
     if (!mask_) mask_ = makeKeyMask(target, bitmap_.get(), colorTransparentKey.nativeValue());
-    drawThroughMask(target, bitmap_.get(), mask_.get(), x, y, rect.width(), rect.height(), offset);
+    drawThroughMask(target, rect, bitmap_.get(), mask_.get(), offset);
     return;
   }
-  const Rect image = canvas->toDevice(Rect(x, y, x + width_, y + height_));
-  const Rect copy = canvas->toDevice(Rect(x, y, x + rect.width(), y + rect.height()));
-  const Point start = canvas->toDevice(Point(x + offset.h, y + offset.v));
-  const Point from(start.h - image.left, start.v - image.top);
-  HBITMAP shown = nullptr;
-  HBITMAP mask = nullptr;
+  // The whole image made for the device where it lies, and the area of it drawn.
+  const Point corner(rect.left - offset.h, rect.top - offset.v);
+  const Rect image = canvas->toDevice(Rect(corner.h, corner.v, corner.h + width_, corner.v + height_));
+  const Rect to = canvas->toDevice(rect);
+  const Point from(to.left - image.left, to.top - image.top);
   if (canvas->scale() == Scale::ofPercent(200) && doubleSize() != nullptr) {
     if (!doubleMask_) doubleMask_ = makeKeyMask(target, double_.get(), colorTransparentKey.nativeValue());
-    shown = double_.get();
-    mask = doubleMask_.get();
-  } else {
-    const ScaledArea& scaled =
-        scaledArea(target, Rect(0, 0, width_, height_), image.width(), image.height(), true);
-    shown = scaled.image.get();
-    mask = scaled.mask.get();
+    drawThroughMask(target, to, double_.get(), doubleMask_.get(), from);
+    return;
   }
-  drawThroughMask(target, shown, mask, image.left, image.top, copy.width(), copy.height(), from);
+  const ScaledArea& scaled =
+      scaledArea(target, Rect(0, 0, width_, height_), image.width(), image.height(), true);
+  drawThroughMask(target, to, scaled.image.get(), scaled.mask.get(), from);
 }

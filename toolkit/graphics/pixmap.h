@@ -38,6 +38,7 @@ public:
   // Copies the image area starting at offset, of the rectangle's size, to the rectangle's top left corner.
   void drawOpaque(Canvas* canvas, const Rect& rect, Point offset);
   // The same with every pixel of exactly colorTransparentKey left out, so the canvas shows through.
+  // Drawing never changes the image, so it may be drawn anywhere meanwhile.
   void drawKeyed(Canvas* canvas, const Rect& rect, Point offset);
 
 private:

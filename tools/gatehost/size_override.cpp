@@ -36,6 +36,8 @@ SizeOverride::SizeOverride(std::optional<int32_t> percent) : before_(storedValue
 
 SizeOverride::~SizeOverride() { store(before_); }
 
+void forgetRememberedSize() { store(std::nullopt); }
+
 std::optional<int32_t> rememberedSizePercent() {
   const std::optional<DWORD> value = storedValue();
   return value.has_value() ? std::optional<int32_t>(static_cast<int32_t>(*value)) : std::nullopt;

@@ -23,3 +23,5 @@ private:
 
 // The remembered size in percent, if any.
 std::optional<int32_t> rememberedSizePercent();
+// No size remembered from now on.
+void forgetRememberedSize();
