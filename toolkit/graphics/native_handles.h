@@ -7,6 +7,19 @@
 
 #include <utility>
 
+// The description of a bitmap's pixels as rows top first, uncompressed, for reading and writing them
+// (GetDIBits, SetDIBits).
+inline BITMAPINFO topDownPixels(LONG width, LONG height, WORD bitsPerPixel) {
+  BITMAPINFO format{};
+  format.bmiHeader.biSize = sizeof format.bmiHeader;
+  format.bmiHeader.biWidth = width;
+  format.bmiHeader.biHeight = -height;
+  format.bmiHeader.biPlanes = 1;
+  format.bmiHeader.biBitCount = bitsPerPixel;
+  format.bmiHeader.biCompression = BI_RGB;
+  return format;
+}
+
 // One owner of a handle: it moves, never copies, and `Release` gives the handle back when the owner goes
 // or takes another.
 template <typename Handle, typename Release>

@@ -26,16 +26,7 @@ SIZE sizeOf(HBITMAP bitmap) {
 }
 
 // Rows top first, 32 bits a pixel: the layout PixelImage keeps.
-BITMAPINFO pixelLayout(int32_t width, int32_t height) {
-  BITMAPINFO layout{};
-  layout.bmiHeader.biSize = sizeof layout.bmiHeader;
-  layout.bmiHeader.biWidth = width;
-  layout.bmiHeader.biHeight = -height;
-  layout.bmiHeader.biPlanes = 1;
-  layout.bmiHeader.biBitCount = 32;
-  layout.bmiHeader.biCompression = BI_RGB;
-  return layout;
-}
+BITMAPINFO pixelLayout(int32_t width, int32_t height) { return topDownPixels(width, height, 32); }
 
 PixelImage pixelsOf(HDC device, HBITMAP bitmap) {
   const SIZE size = sizeOf(bitmap);
