@@ -74,8 +74,7 @@ std::string Readout::textFor(int32_t index) const {
   case ParameterKind::StepLevel:
     return "Step " + std::to_string(slot.step + 1) + "  " + percentText(value);
   case ParameterKind::StepSwitch:
-    // The gate plays a step at full length for any switch above 0.
-    return "Switch " + std::to_string(slot.step + 1) + (value > 0.0f ? "  On" : "  Off");
+    return "Switch " + std::to_string(slot.step + 1) + (playsFullLength(value) ? "  On" : "  Off");
   case ParameterKind::Interpol:
     return "Smooth  " + percentText(value);
   case ParameterKind::BarWidth:

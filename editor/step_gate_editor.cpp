@@ -8,6 +8,7 @@
 #include "editor/pattern_menu.h"
 #include "editor/readout_label.h"
 #include "editor/size_memory.h"
+#include "gate/gain_table.h"
 #include "gate/gate_parameter.h"
 #include "gate/step_gate.h"
 #include "resources/resource_ids.h"
@@ -44,6 +45,13 @@ void loadOnce(PixmapRef& pixmap, int32_t id) {
   if (pixmap == nullptr) pixmap = PixmapRef::adopt(new Pixmap(id));
 }
 
+// A step's button shows what the gate plays: the toggle paints on for anything but 0, yet a NaN or
+// negative switch plays short.
+float shownValue(StepGate& gate, int32_t index) {
+  const float value = gate.readParameter(index);
+  return parameterSlot(index).kind == ParameterKind::StepSwitch && !playsFullLength(value) ? 0.0f : value;
+}
+
 } // namespace
 
 StepGateEditor::StepGateEditor(StepGate* gate)
@@ -71,6 +79,12 @@ int32_t StepGateEditor::openIn(void* parentWindow) {
   loadOnce(button_, RESOURCE_STEP_BUTTON);
   rootView = std::make_unique<RootView>(Rect(0, 0, background_->width(), background_->height()),
                                         static_cast<HWND>(parentWindow), this, scale());
+  // No parent, a handle that names no window, or a window the platform would not make: nothing opened,
+  // and nothing kept, so a later open with a real window starts afresh.
+  if (rootView->windowHandle() == nullptr) {
+    closeEditor();
+    return 0;
+  }
   rootView->setBackdrop(background_);
   // The readout and the curve take no presses: the menu area above them receives the presses the controls
   // leave.
@@ -86,7 +100,7 @@ int32_t StepGateEditor::openIn(void* parentWindow) {
     stepControls_[FirstStepLevel + step] = rootView->addWidget(addFader(faderRect, FirstStepLevel + step));
 
     auto button = std::make_unique<ToggleButton>(buttonRect, this, FirstStepSwitch + step, button_);
-    button->putValue(gate_->readParameter(FirstStepSwitch + step));
+    button->putValue(shownValue(*gate_, FirstStepSwitch + step));
     stepControls_[FirstStepSwitch + step] = rootView->addWidget(std::move(button));
 
     faderRect.moveBy(pitch, 0);
@@ -105,7 +119,7 @@ int32_t StepGateEditor::openIn(void* parentWindow) {
 }
 
 void StepGateEditor::closeEditor() {
-  rootView.reset();
+  releaseRootView();
   for (ValueWidget*& control : stepControls_) control = nullptr;
   interpolFader_ = barWidthFader_ = nullptr;
   readout_.attach(nullptr);
@@ -132,7 +146,7 @@ void StepGateEditor::followChangedParameters() {
       if ((changed & 1u) == 0) continue;
       const int32_t index = word * kMaskBits + bit;
       // The control shows the effect's live value, whatever value the writer passed along.
-      if (ValueWidget* control = controlOf(index)) control->putValue(gate_->readParameter(index));
+      if (ValueWidget* control = controlOf(index)) control->putValue(shownValue(*gate_, index));
     }
   }
 }

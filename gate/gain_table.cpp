@@ -98,7 +98,7 @@ int32_t smoothingPasses(float interpol) {
 void layOutSteps(GainTable& table, const StepPattern& pattern) {
   float* bar = table.data() + patternShift(pattern.barWidth);
   for (int32_t step = 0; step < kStepCount; ++step) {
-    const bool fullLength = pattern.switches[step] > 0.0f;
+    const bool fullLength = playsFullLength(pattern.switches[step]);
     for (int32_t point = 0; point < kPointsPerStep; ++point) {
       const bool sounds = point < kShortGatePoints || fullLength;
       bar[step * kPointsPerStep + point] = sounds ? pattern.levels[step] : 0.0f;

@@ -25,6 +25,8 @@ struct StepPattern {
   float interpol;
 };
 
+// Whether a step sounds for all its points rather than its first 33: a switch above 0, so never a NaN.
+constexpr bool playsFullLength(float stepSwitch) { return stepSwitch > 0.0f; }
 // Points the pattern starts late: 64 × BarWidth, truncated, kept within 0 to 64 whatever the host wrote.
 int32_t patternShift(float barWidth);
 // Smoothing passes: 100 × Interpol, truncated, kept within 0 to 100.

@@ -12,6 +12,8 @@ namespace {
 constexpr char kHeader[] = "StepGate pattern: ";
 // Far longer than any pattern (34 values of at most 15 characters): anything longer is not one.
 constexpr size_t kLongestText = 1024;
+// What a decimal number, exponent included, is written with; patternText writes exponents for tiny values.
+constexpr char kDecimalCharacters[] = "0123456789.eE+-";
 
 struct Field {
   const char* name;
@@ -33,11 +35,12 @@ bool refuse(std::string& why, const char* reason) {
 
 // Reads one value at `at`; false when it is no number or lies outside 0 to 1.
 bool readValue(const char*& at, float& value, std::string& why) {
-  // Only plain decimals: strtof would also take "nan", "inf" and hexadecimal.
+  // Only plain decimals: strtof would also take "nan", "inf" and hexadecimal ("0x1p-1").
   if (*at == '\0' || std::strchr("0123456789.", *at) == nullptr) return refuse(why, "Not a number");
   char* end = nullptr;
   value = std::strtof(at, &end);
-  if (end == at) return refuse(why, "Not a number");
+  if (end == at || std::strspn(at, kDecimalCharacters) < static_cast<size_t>(end - at))
+    return refuse(why, "Not a number");
   if (!(value >= 0.0f && value <= 1.0f)) return refuse(why, "Value outside 0 to 1");
   at = end;
   return true;

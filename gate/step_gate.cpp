@@ -2,6 +2,7 @@
 // step_gate_audio.cpp.
 #include "gate/step_gate.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -29,45 +30,59 @@ StepGate::StepGate(HostCallback callback)
   assignPluginId(kGatePluginId);
 }
 
-StepGate::~StepGate() { dumpPrograms(); }
-
-void StepGate::dumpPrograms() const {
-  std::FILE* file = std::fopen(kProgramDumpPath, "wb");
-  if (file == nullptr) return;
-  std::fwrite(programs_.data(), sizeof(ProgramRecord), programs_.size(), file);
-  std::fclose(file);
+StepGate::~StepGate() {
+  if (dumpsPrograms_) writeProgramDump(kProgramDumpPath, programs_.data(), programs_.size(), replaceFile_);
 }
 
 void StepGate::selectProgram(int32_t program) {
   // The dispatcher checks the number, but the editor and tools call in directly.
   if (program < 0 || program >= kProgramCount) return;
   storeCurrentProgram(program);
-  // Through the table of virtual operations, so an effect with an editor moves its controls; each value
-  // goes back into the record it came from.
-  ProgramRecord& record = programs_[program];
-  for (int32_t index = 0; index < GateParameterCount; ++index) writeParameter(index, loadSlot(record, index));
-  if (editor() != nullptr) editor()->requestUpdate();
+  // Into the live values only, never back into a record: another thread may select meanwhile, and a copy
+  // of one program must not land in another. Whichever selection stores its number last copies its
+  // program after every other copy, or sees the number change and copies again.
+  for (int32_t copied = program;;) {
+    for (int32_t index = 0; index < GateParameterCount; ++index)
+      live_.write(index, loadSlot(programs_[copied], index));
+    if (confirmCurrentProgram(copied)) break;
+    copied = currentProgram();
+  }
+  if (EditorBase* shown = editor()) {
+    for (int32_t index = 0; index < GateParameterCount; ++index)
+      shown->parameterChanged(index, live_.read(index));
+    shown->requestUpdate();
+  }
 }
 
 ProgramRecord StepGate::program(int32_t number) const {
   ProgramRecord copy{};
-  std::memcpy(copy.name, programs_[number].name, sizeof copy.name);
+  {
+    const std::lock_guard<std::mutex> hold(namesLock_);
+    std::memcpy(copy.name, programs_[number].name, sizeof copy.name);
+  }
   for (int32_t index = 0; index < GateParameterCount; ++index)
     *copy.slotOf(index) = loadSlot(programs_[number], index);
   return copy;
 }
 
 void StepGate::renameProgram(char* text) {
-  if (text != nullptr) currentRecord().rename(text);
+  if (text == nullptr) return;
+  const std::lock_guard<std::mutex> hold(namesLock_);
+  currentRecord().rename(text);
 }
 
 void StepGate::fetchProgramName(char* text) {
   if (text == nullptr) return;
-  const ProgramRecord& record = currentRecord();
-  if (std::strcmp(record.name, kInitName) == 0)
-    std::snprintf(text, kProgramNameSize, "%s %d", kInitName, static_cast<int>(currentProgram() + 1));
+  const int32_t program = currentProgram();
+  char name[kProgramNameSize];
+  {
+    const std::lock_guard<std::mutex> hold(namesLock_);
+    std::memcpy(name, programs_[program].name, sizeof name);
+  }
+  if (std::strcmp(name, kInitName) == 0)
+    std::snprintf(text, kProgramNameSize, "%s %d", kInitName, static_cast<int>(program + 1));
   else
-    std::memcpy(text, record.name, std::strlen(record.name) + 1);
+    std::memcpy(text, name, std::strlen(name) + 1);
 }
 
 void StepGate::writeParameter(int32_t index, float value) {
@@ -106,8 +121,10 @@ void StepGate::fetchParameterUnit(int32_t, char* text) {
 void StepGate::fetchParameterValueText(int32_t index, char* text) {
   if (text == nullptr) return;
   const ParameterKind kind = parameterSlot(index).kind;
-  if (kind == ParameterKind::BarWidth)
-    decibelsToText(readParameter(index), text);
+  const float value = readParameter(index);
+  // The decibel text of a NaN factor would claim minus infinity; the plain text says what the value is.
+  if (kind == ParameterKind::BarWidth && !std::isnan(value))
+    decibelsToText(value, text);
   else if (kind != ParameterKind::None)
-    floatToText(readParameter(index), text);
+    floatToText(value, text);
 }

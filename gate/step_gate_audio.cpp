@@ -63,6 +63,7 @@ void StepGate::processAccumulating(float** inputs, float** outputs, int32_t fram
   float* out1 = outputs[1];
   if (left == nullptr || out0 == nullptr || out1 == nullptr) return;
 
+  if (delayLineClearPending_.exchange(false, std::memory_order_relaxed)) delayLine_.clear();
   const float peak =
       delayLine_.accumulate(left, out0, out1, frames, playableGain(live_.read(BarWidthParameter)));
   // Raise, never lower: the meter may have read and reset the peak meanwhile.
@@ -72,4 +73,4 @@ void StepGate::processAccumulating(float** inputs, float** outputs, int32_t fram
 
 float StepGate::meterLevel() { return peakLevel_.exchange(0.0f, std::memory_order_relaxed); }
 
-void StepGate::deactivate() { delayLine_.clear(); }
+void StepGate::deactivate() { delayLineClearPending_.store(true, std::memory_order_relaxed); }

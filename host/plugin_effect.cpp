@@ -16,6 +16,9 @@ constexpr float kDefaultSampleRate = 44100.0f;
 constexpr int32_t kDefaultBlockSize = 1024;
 constexpr int32_t kInitialPluginId = 0x4E6F4566;
 
+constexpr uint32_t kClosedByHost = 1;
+constexpr uint32_t kOneLoop = 2;
+
 void writeEmptyText(char* text) { text[0] = '\0'; }
 
 // The meter answer is the level in 1/32767 steps; a level outside what 32 bits hold saturates.
@@ -55,6 +58,22 @@ PluginEffect::PluginEffect(HostCallback callback, int32_t programCount, int32_t 
 
 PluginEffect::~PluginEffect() = default;
 
+PluginEffect::LoopScope::LoopScope(PluginEffect* effect) : effect_(effect) {
+  if (effect_ != nullptr) effect_->loopsAndClose_.fetch_add(kOneLoop, std::memory_order_acq_rel);
+}
+
+PluginEffect::LoopScope::~LoopScope() {
+  if (effect_ != nullptr &&
+      effect_->loopsAndClose_.fetch_sub(kOneLoop, std::memory_order_acq_rel) == kOneLoop + kClosedByHost)
+    delete effect_;
+}
+
+bool PluginEffect::closeByHost() {
+  if (loopsAndClose_.fetch_or(kClosedByHost, std::memory_order_acq_rel) < kOneLoop) return true;
+  if (editor_ != nullptr) editor_->closeEditor();
+  return false;
+}
+
 void PluginEffect::attachEditor(EditorBase* editor) {
   editor_ = editor;
   setFlag(EditorAttached, editor != nullptr);
@@ -69,7 +88,8 @@ void PluginEffect::setFlag(int32_t flag, bool on) {
 
 intptr_t PluginEffect::askHost(HostRequest request, int32_t index, intptr_t value, void* data, float scalar,
                                intptr_t fallback) {
-  if (callback_ == nullptr) return fallback;
+  if (callback_ == nullptr || (loopsAndClose_.load(std::memory_order_relaxed) & kClosedByHost) != 0)
+    return fallback;
   return callback_(&record_, static_cast<int32_t>(request), index, value, data, scalar);
 }
 

@@ -18,6 +18,25 @@ public:
   PluginEffect(const PluginEffect&) = delete;
   PluginEffect& operator=(const PluginEffect&) = delete;
 
+  // The host's close (opcode 1) may arrive while a loop of the effect's own editor runs that will return
+  // into the effect: a popup menu's, or a drag's that asks the host for idle, during which the host
+  // handles its timers. Such loops run inside a LoopScope. The dispatcher asks closeByHost whether the
+  // effect may be deleted at once; when a scope runs, the editor closes instead (ending its loops) and the
+  // last scope to end deletes the effect. From the close on, the effect calls the host no more.
+  class LoopScope {
+  public:
+    // A null effect makes a scope that does nothing.
+    explicit LoopScope(PluginEffect* effect);
+    ~LoopScope();
+
+    LoopScope(const LoopScope&) = delete;
+    LoopScope& operator=(const LoopScope&) = delete;
+
+  private:
+    PluginEffect* effect_;
+  };
+  bool closeByHost();
+
   PluginRecord* record() { return &record_; }
   // The editor the dispatcher forwards the editor opcodes to. Attaching does not hand it over: whoever
   // created the editor owns it and detaches it before deleting it.
@@ -83,8 +102,14 @@ protected:
   bool hasFlag(int32_t flag) const { return (record_.capabilityFlags & flag) != 0; }
   int32_t programCount() const { return programCount_; }
   int32_t parameterCount() const { return parameterCount_; }
-  // The current program field; the gate's selectProgram stores into it itself.
-  void storeCurrentProgram(int32_t program) { currentProgram_.store(program, std::memory_order_relaxed); }
+  // The current program field; the gate's selectProgram stores into it itself. Both are read-modify-writes
+  // (acquire and release): a selection that confirms its number before another thread stores a new one
+  // hands that thread everything it wrote before the confirmation.
+  void storeCurrentProgram(int32_t program) { currentProgram_.exchange(program, std::memory_order_acq_rel); }
+  // Whether `program` is still the current one.
+  bool confirmCurrentProgram(int32_t program) {
+    return currentProgram_.compare_exchange_strong(program, program, std::memory_order_acq_rel);
+  }
 
 private:
   float sampleRate_;
@@ -94,6 +119,10 @@ private:
   int32_t parameterCount_;
   // Read by parameter writes on the host's automation thread while the dispatcher may select a program.
   std::atomic<int32_t> currentProgram_{0};
+  // Two for every running loop scope, plus one once the host closed the effect: one word, so that exactly
+  // one of the close and the end of the last scope sees the other and deletes the effect, whichever
+  // threads they run on.
+  std::atomic<uint32_t> loopsAndClose_{0};
   int32_t blockSize_;
   PluginRecord record_;
 };

@@ -16,7 +16,7 @@ intptr_t PLUGIN_CDECL dispatch(PluginRecord* record, int32_t opcode, int32_t ind
   PluginEffect* effect = effectOf(record);
   if (opcode == static_cast<int32_t>(Opcode::Close)) {
     effect->handleOpcode(opcode, index, value, data, scalar);
-    delete effect;
+    if (effect->closeByHost()) delete effect;
     return 1;
   }
   return effect->handleOpcode(opcode, index, value, data, scalar);

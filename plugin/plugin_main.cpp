@@ -8,17 +8,28 @@
 #include "editor/step_gate_editor.h"
 #include "gate/step_gate_edit.h"
 #include "host/opcodes.h"
+#include "plugin/file_replacement.h"
 
 namespace {
+
+// Deletes an effect whose construction did not finish: it never reached a host, so its Init programs must
+// not replace the last dump.
+struct UnfinishedEffectDeleter {
+  void operator()(StepGateEdit* effect) const {
+    effect->skipProgramDump();
+    delete effect;
+  }
+};
 
 // Null when any part cannot be built; what was built is deleted again. Each call answers for its own
 // construction only, so hosts creating effects on several threads at once get their own answers.
 PluginEffect* createEffect(HostCallback callback) {
-  std::unique_ptr<StepGateEdit> effect(new (std::nothrow) StepGateEdit(callback));
+  std::unique_ptr<StepGateEdit, UnfinishedEffectDeleter> effect(new (std::nothrow) StepGateEdit(callback));
   if (effect == nullptr) return nullptr;
   std::unique_ptr<EditorBase> editor(new (std::nothrow) StepGateEditor(effect.get()));
   if (editor == nullptr) return nullptr;
   effect->adoptEditor(std::move(editor));
+  effect->useFileReplacer(replaceFileInOneStep);
   return effect.release();
 }
 

@@ -7,6 +7,8 @@
 #include <cstring>
 #include <memory>
 #include <random>
+#include <utility>
+#include <vector>
 
 #include "editor/pattern_menu.h"
 #include "editor/step_gate_editor.h"
@@ -94,37 +96,49 @@ TEST(StepGateEditor, AsksForTheBackgroundsSizeAndOpensWithEveryControlAtItsLiveV
 }
 
 TEST(StepGateEditor, FirstIdleDrawsTheCurveOfTheCurrentTable) {
-  GateWithEditor edited;
-  StepGateEdit& gate = edited.gate;
-  gate.writeParameter(18, 0.0f); // step 3 short, so the curve has an edge to find
-  gate.writeParameter(32, 0.0f); // no smoothing: the edges fall and rise within one column
-  gate.writeParameter(33, 0.0f);
-  OpenEditor editor(gate);
-  ASSERT_TRUE(editor.opened);
-  editor.idle();
-  GainTable table;
-  gate.copyGainTable(table);
-  const CapturedImage image = captureClientArea(editor.window.handle());
-  ASSERT_EQ(image.width, 386);
-  // The strip as its segments make it: each line from its column's start row to its end row, the end
-  // pixel left out as the platform leaves it out.
-  MemorySurface strip(386, 240, Color{7, 41, 25, 0});
-  {
-    Canvas canvas(nullptr, strip.device(), nullptr);
-    canvas.setPenColor(Color{0, 255, 0, 0});
-    for (int32_t column = 0; column < 298; ++column) {
-      canvas.movePen(Point(11 + column, curveRow(table, column)));
-      canvas.strokeTo(Point(12 + column, curveEndRow(table, column)));
+  const struct {
+    const char* name;
+    std::vector<std::pair<int32_t, float>> writes;
+    // The curve must be higher at the first column than at the second: the edge the case is about.
+    int32_t higherColumn, lowerColumn;
+  } cases[] = {
+      // Step 3 cut short after its first 33 points, unsmoothed: the curve falls within one column.
+      {"step 3 short", {{18, 0.0f}, {32, 0.0f}, {33, 0.0f}}, 40, 53},
+      // Step 16 silent before a full step 1, lightly smoothed: the last entries rise steeply, so the last
+      // column's segment shows which entry it ends on.
+      {"bar line smoothed", {{15, 0.0f}, {32, 0.04f}, {33, 0.0f}}, 297, 296},
+  };
+  for (const auto& c : cases) {
+    GateWithEditor edited;
+    StepGateEdit& gate = edited.gate;
+    for (const auto& [index, value] : c.writes) gate.writeParameter(index, value);
+    OpenEditor editor(gate);
+    ASSERT_TRUE(editor.opened);
+    editor.idle();
+    GainTable table;
+    gate.copyGainTable(table);
+    ASSERT_LT(curveRow(table, c.higherColumn), curveRow(table, c.lowerColumn)) << c.name;
+    const CapturedImage image = captureClientArea(editor.window.handle());
+    ASSERT_EQ(image.width, 386);
+    // The strip as its segments make it: each line from its column's start row to its end row, the end
+    // pixel left out as the platform leaves it out.
+    MemorySurface strip(386, 240, Color{7, 41, 25, 0});
+    {
+      Canvas canvas(nullptr, strip.device(), nullptr);
+      canvas.setPenColor(Color{0, 255, 0, 0});
+      for (int32_t column = 0; column < 298; ++column) {
+        canvas.movePen(Point(11 + column, curveRow(table, column)));
+        canvas.strokeTo(Point(12 + column, curveEndRow(table, column)));
+      }
+    }
+    for (int32_t y = 7; y < 72; ++y) {
+      for (int32_t x = 11; x < 309; ++x) {
+        const Color wanted = strip.pixel(x, y);
+        ASSERT_EQ(pixelAt(image, x, y), (Rgb{wanted.red, wanted.green, wanted.blue}))
+            << c.name << ": " << x << ", " << y;
+      }
     }
   }
-  for (int32_t y = 7; y < 72; ++y) {
-    for (int32_t x = 11; x < 309; ++x) {
-      const Color wanted = strip.pixel(x, y);
-      ASSERT_EQ(pixelAt(image, x, y), (Rgb{wanted.red, wanted.green, wanted.blue})) << x << ", " << y;
-    }
-  }
-  // Step 3 is cut short after its first 33 points: the curve falls there.
-  EXPECT_LT(curveRow(table, 40), curveRow(table, 53));
 }
 
 // The hints under the readout are the background bitmap's own pixels, at their own place.
@@ -185,13 +199,23 @@ TEST(StepGateEditor, ProgramSelectionMovesEveryControlAndAsksForOneUpdate) {
     EXPECT_EQ(edited.editor->controlOf(index)->value(), static_cast<float>(index % 5) / 4.0f) << index;
 }
 
-TEST(StepGateEditor, ValueWrittenWhileClosedShowsWhenOpened) {
+TEST(StepGateEditor, ControlsShowWhatPlaysWhenWrittenWhileOpenAndWhenOpenedAfterwards) {
+  // A step plays full length only for a switch above 0: a NaN or negative one shows off.
+  const struct {
+    int32_t index;
+    float written;
+    float shown;
+  } cases[] = {{5, 0.25f, 0.25f}, {16, 0.5f, 0.5f}, {17, __builtin_nanf(""), 0.0f}, {18, -0.5f, 0.0f}};
   GateWithEditor edited;
   StepGateEdit& gate = edited.gate;
-  gate.writeParameter(5, 0.25f);
-  EXPECT_EQ(gate.readParameter(5), 0.25f);
+  {
+    OpenEditor editor(gate);
+    for (const auto& c : cases) gate.writeParameter(c.index, c.written);
+    editor.idle();
+    for (const auto& c : cases) EXPECT_EQ(edited.editor->controlOf(c.index)->value(), c.shown) << c.index;
+  }
   OpenEditor editor(gate);
-  EXPECT_EQ(edited.editor->controlOf(5)->value(), 0.25f);
+  for (const auto& c : cases) EXPECT_EQ(edited.editor->controlOf(c.index)->value(), c.shown) << c.index;
 }
 
 TEST(StepGateEditor, ControlEditTellsTheHostAndMovesTheEffect) {
@@ -386,21 +410,24 @@ TEST(StepGateEditor, PatternCommandsWriteWhatTheyChangeTellTheHostAndMoveTheCont
   OpenEditor editor(gate);
   const Pattern start = distinctPattern();
   std::mt19937 random(kSeed);
-  const struct {
+  struct Case {
     int32_t command;
     Pattern expected;
-  } cases[] = {
+  };
+  std::vector<Case> cases = {
       {RotateLeft, rotated(start, -1)},
       {RotateRight, rotated(start, 1)},
       {InvertLevels, invertedLevels(start)},
       {ClearLevels, clearedLevels(start)},
       {ResetPattern, initPattern()},
-      {FirstFactoryPattern + 2, patternOf(bankRecord(2))},
       // In this order: the editor draws from its generator as the table was built.
       {RandomizeLevels, randomLevels(start, random)},
       {RandomizeSwitches, randomSwitches(start, random)},
   };
-  ASSERT_NE(patternOf(bankRecord(2)), Pattern{});
+  for (int32_t number = 0; number < kProgramCount; ++number) {
+    ASSERT_NE(patternOf(bankRecord(number)), Pattern{}) << number;
+    cases.push_back({FirstFactoryPattern + number, patternOf(bankRecord(number))});
+  }
   for (const auto& c : cases) {
     writeAll(gate, start);
     editor.idle();
@@ -410,10 +437,16 @@ TEST(StepGateEditor, PatternCommandsWriteWhatTheyChangeTellTheHostAndMoveTheCont
     for (int32_t index = 0; index < GateParameterCount; ++index) {
       changed += start[index] != c.expected[index] ? 1 : 0;
       EXPECT_EQ(gate.readParameter(index), c.expected[index]) << c.command << " parameter " << index;
-      EXPECT_EQ(edited.editor->controlOf(index)->value(), c.expected[index]) << c.command << " " << index;
+      // Painted at once: a host may not idle for a while.
+      EXPECT_EQ(edited.editor->controlOf(index)->shownValue(), c.expected[index])
+          << c.command << " " << index;
     }
     const std::vector<HostCall> notices = host.callsOf(static_cast<int32_t>(HostRequest::ParameterEdited));
     ASSERT_EQ(static_cast<int32_t>(notices.size()), changed) << c.command;
+    // Outside any gesture each change is bracketed on its own.
+    for (const HostRequest request : {HostRequest::BeginEdit, HostRequest::EndEdit})
+      EXPECT_EQ(static_cast<int32_t>(host.callsOf(static_cast<int32_t>(request)).size()), changed)
+          << c.command;
     for (const HostCall& notice : notices) EXPECT_EQ(notice.scalar, c.expected[notice.index]) << c.command;
   }
 }
@@ -435,6 +468,9 @@ TEST(StepGateEditor, CopiedPatternPastesIntoAnotherInstanceExactlyAndMalformedTe
   writeAll(second.gate, initPattern());
   second.editor->runPatternCommand(PastePattern);
   EXPECT_EQ(second.editor->pasteRefusal(), "Too few values");
+  EXPECT_EQ(second.editor->readout(), "Paste refused: Too few values");
+  // The message stays while the pointer moves on over the background, where the menu was opened.
+  second.editor->pointerMoved(Point(200, 215));
   EXPECT_EQ(second.editor->readout(), "Paste refused: Too few values");
   for (int32_t index = 0; index < GateParameterCount; ++index)
     EXPECT_EQ(second.gate.readParameter(index), initPattern()[index]) << index;
@@ -472,10 +508,20 @@ TEST(StepGateEditor,
   edited.gate.fetchParameterValueText(4, hostText);
   EXPECT_STREQ(hostText, "0.899999");
   // Automation of the control under the pointer shows at the next idle; once the pointer left, it does not.
-  edited.editor->pointerMoved(Point(87, 150));
-  edited.gate.writeParameter(4, 0.75f);
-  editor.idle();
-  EXPECT_EQ(edited.editor->readout(), "Step 5  75 %");
+  const struct {
+    Point at;
+    int32_t index;
+    const char* expected;
+  } automated[] = {
+      {Point(87, 150), 4, "Step 5  75 %"},
+      {Point(18, 150), 0, "Step 1  75 %"},
+  };
+  for (const auto& c : automated) {
+    edited.editor->pointerMoved(c.at);
+    edited.gate.writeParameter(c.index, 0.75f);
+    editor.idle();
+    EXPECT_EQ(edited.editor->readout(), c.expected);
+  }
   edited.editor->pointerLeft();
   EXPECT_EQ(edited.editor->readout(), "");
   edited.gate.writeParameter(4, 0.5f);

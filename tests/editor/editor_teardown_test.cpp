@@ -4,11 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <optional>
 #include <thread>
 #include <vector>
 
+#include "tests/editor/dll_editor.h"
 #include "tests/toolkit/support/host_window.h"
 #include "toolkit/graphics/native_handles.h"
 #include "tools/gatehost/plugin_host.h"
@@ -17,25 +17,6 @@
 #include "tools/probe/resource_census.h"
 
 namespace {
-
-const char kPlugin[] = "stepgate.dll";
-
-bool editorClassRegistered() {
-  const HMODULE module = GetModuleHandleA(kPlugin);
-  char name[32];
-  std::snprintf(name, sizeof name, "Plugin%08x", static_cast<unsigned>(reinterpret_cast<uintptr_t>(module)));
-  WNDCLASSA description{};
-  return GetClassInfoA(module, name, &description) != 0;
-}
-
-bool openEditor(PluginHost& host, HWND parent) {
-  EditorRect* rect = nullptr;
-  host.dispatch(Opcode::EditorRect, 0, 0, &rect);
-  const bool opened = host.dispatch(Opcode::EditorOpen, 0, 0, parent) == 1;
-  handlePendingMessages();
-  host.dispatch(Opcode::EditorIdle);
-  return opened;
-}
 
 // A host window that, while the editor's child window is being created or destroyed inside it (the
 // parent is told synchronously, on the thread that opens or closes the editor), writes a parameter from
@@ -94,7 +75,7 @@ private:
 } // namespace
 
 TEST(EditorTeardown, EveryOrderOfClosingTheEditorAndTheEffectLeavesNothingBehind) {
-  PluginLibrary library(kPlugin);
+  PluginLibrary library(kPluginFile);
   ASSERT_TRUE(library.loaded()) << library.error();
   {
     // What the platform creates once is not counted; a window replaced while open makes it keep two more
@@ -148,7 +129,7 @@ TEST(EditorTeardown, EveryOrderOfClosingTheEditorAndTheEffectLeavesNothingBehind
 }
 
 TEST(EditorTeardown, WritesFromAnotherThreadDoNotWaitWhileTheEditorWindowComesAndGoes) {
-  PluginLibrary library(kPlugin);
+  PluginLibrary library(kPluginFile);
   ASSERT_TRUE(library.loaded()) << library.error();
   PluginHost host(library);
   ASSERT_NE(host.record(), nullptr);

@@ -3,11 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <fstream>
+#include <iterator>
 #include <new>
+#include <string>
 #include <thread>
 #include <vector>
 
 #include "editor/step_gate_editor.h"
+#include "gate/step_gate.h"
 #include "host/opcodes.h"
 #include "plugin/plugin_main.h"
 
@@ -40,7 +44,7 @@ void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
   }
 }
 
-TEST(PluginMain, CreatesTheCompletePlugInForAHostWithAVersion) {
+TEST(PluginMain, CreatesTheCompletePlugInForAHostWithAVersionAndAFailedOneDumpsNothing) {
   PluginRecord* record = pluginMain(&versionedHost);
   ASSERT_NE(record, nullptr);
   EXPECT_EQ(record->pluginId, 0x4B747673);
@@ -48,6 +52,19 @@ TEST(PluginMain, CreatesTheCompletePlugInForAHostWithAVersion) {
   closeEffect(record);
   EXPECT_EQ(pluginMain(&hostWithoutVersion), nullptr);
   EXPECT_EQ(pluginMain(nullptr), nullptr);
+  // An effect whose editor cannot be built never reaches a host: the last dump stays as it was.
+  std::ofstream(kProgramDumpPath, std::ios::binary) << "the last dump";
+  editorAllocationFails = true;
+  EXPECT_EQ(pluginMain(&versionedHost), nullptr);
+  editorAllocationFails = false;
+  const auto dump = [] {
+    std::ifstream file(kProgramDumpPath, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+  };
+  EXPECT_EQ(dump(), "the last dump");
+  // A complete effect replaces the last dump, which the C library's rename would refuse here.
+  closeEffect(pluginMain(&versionedHost));
+  EXPECT_EQ(dump().size(), 2560u);
 }
 
 TEST(PluginMain, ThreadsCreatingEffectsAtOnceEachGetTheirOwnAnswer) {

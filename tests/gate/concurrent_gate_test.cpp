@@ -1,10 +1,14 @@
 // Checks the gate under three threads at once, as hosts and the editor drive it: audio processing, a
 // host thread writing parameters and selecting programs, and an editor thread writing the same parameters
-// of the same program and following the table for its curve. Every block must hear one whole table;
-// natively ThreadSanitizer watches the shared values.
+// of the same program and following the table for its curve. Every block must hear one whole table. Then
+// pairs of host threads racing each other: nothing a musician made may be lost or torn. Natively
+// ThreadSanitizer watches the shared values.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
+#include <cstring>
+#include <functional>
 #include <random>
 #include <set>
 #include <thread>
@@ -38,6 +42,30 @@ std::set<float> allLevels() {
   std::set<float> levels;
   for (int32_t program = 0; program < 16; ++program) levels.insert(programLevel(program));
   return levels;
+}
+
+// Every value of every program differs from every other.
+float programValue(int32_t program, int32_t index) {
+  return static_cast<float>(program * GateParameterCount + index + 1) / 1024.0f;
+}
+
+const char* const kNames[] = {"Four on the floor, long", "Hat"};
+
+// A name as the host fetches it: whole, old or new, and terminated within its 24 bytes.
+bool fetchesAWholeName(StepGate& gate) {
+  char text[64];
+  std::memset(text, 'x', sizeof text);
+  gate.handleOpcode(static_cast<int32_t>(Opcode::ProgramName), 0, 0, text, 0.0f);
+  return std::memchr(text, '\0', kProgramNameSize) != nullptr &&
+         (std::strcmp(text, kNames[0]) == 0 || std::strcmp(text, kNames[1]) == 0);
+}
+
+// A block of constant input whose delay line is cleared between blocks only hears silence, then the
+// input once it comes round again: a clear in the middle of a block would fall back to silence.
+bool accumulatesWithoutAClearInside(StepGate& gate) {
+  StereoBlock input(512, 1.0f), output(512, 0.0f);
+  gate.processAccumulating(input.pointers(), output.pointers(), 512);
+  return std::is_sorted(output.left.begin(), output.left.end());
 }
 
 void loadPrograms(StepGate& gate) {
@@ -120,4 +148,69 @@ TEST(ConcurrentGate, ProcessingHearsOnlyWholeTablesWhileTwoThreadsWrite) {
   EXPECT_EQ(mixedBlocks, 0);
   EXPECT_GT(programChanges.load(), 1);
   EXPECT_GT(editorWrites.load(), 1);
+}
+
+// Two host threads at once: side 1 runs its rounds while side 0 keeps going, so the two overlap for all
+// of side 1's rounds. A side answers false for a round that went wrong; `holds` checks what is left.
+TEST(ConcurrentGate, HostThreadsRacingEachOtherLoseNothing) {
+  const struct {
+    const char* what;
+    int32_t rounds;
+    std::function<void(StepGate&)> arrange;
+    std::function<bool(StepGate&, int32_t)> sides[2];
+    std::function<bool(StepGate&)> holds;
+  } races[] = {
+      {"two threads selecting programs",
+       20000,
+       [](StepGate& gate) {
+         for (int32_t program = 0; program < 16; ++program) {
+           gate.selectProgram(program);
+           for (int32_t index = 0; index < GateParameterCount; ++index)
+             gate.writeParameter(index, programValue(program, index));
+         }
+       },
+       {[](StepGate& gate, int32_t n) { return gate.selectProgram(n % 2 == 0 ? 3 : 5), true; },
+        [](StepGate& gate, int32_t n) { return gate.selectProgram(n % 2 == 0 ? 7 : 9), true; }},
+       // No stored program changed, and every live value is the current program's.
+       [](StepGate& gate) {
+         for (int32_t program = 0; program < 16; ++program)
+           for (int32_t index = 0; index < GateParameterCount; ++index)
+             if (*gate.program(program).slotOf(index) != programValue(program, index)) return false;
+         for (int32_t index = 0; index < GateParameterCount; ++index)
+           if (gate.readParameter(index) != programValue(gate.currentProgram(), index)) return false;
+         return true;
+       }},
+      {"a rename while names are fetched",
+       50000,
+       [](StepGate& gate) { gate.renameProgram(const_cast<char*>(kNames[0])); },
+       {[](StepGate& gate, int32_t n) { return gate.renameProgram(const_cast<char*>(kNames[n % 2])), true; },
+        [](StepGate& gate, int32_t) { return fetchesAWholeName(gate); }},
+       [](StepGate& gate) { return fetchesAWholeName(gate); }},
+      // Few rounds: each clear costs a second of samples, and ThreadSanitizer needs one overlap.
+      {"a suspend while the accumulating entry plays",
+       200,
+       [](StepGate& gate) { gate.writeParameter(BarWidthParameter, 1.0f); },
+       {[](StepGate& gate, int32_t) { return gate.deactivate(), true; },
+        [](StepGate& gate, int32_t) { return accumulatesWithoutAClearInside(gate); }},
+       [](StepGate&) { return true; }},
+  };
+  for (const auto& race : races) {
+    TimeHost host;
+    std::unique_ptr<StepGate> gate = makeGate(host);
+    race.arrange(*gate);
+    std::atomic<bool> started{false}, finished{false};
+    std::atomic<int32_t> faults{0};
+    std::thread first([&] {
+      started = true;
+      for (int32_t n = 0; !finished.load(); ++n)
+        if (!race.sides[0](*gate, n)) ++faults;
+    });
+    while (!started.load()) std::this_thread::yield();
+    for (int32_t n = 0; n < race.rounds; ++n)
+      if (!race.sides[1](*gate, n)) ++faults;
+    finished = true;
+    first.join();
+    EXPECT_EQ(faults.load(), 0) << race.what;
+    EXPECT_TRUE(race.holds(*gate)) << race.what;
+  }
 }

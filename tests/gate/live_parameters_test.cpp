@@ -1,8 +1,11 @@
 // Checks that a followed gain table is always the table of the values written before the look, that it
-// is built again only after a write, and that writes outside the 34 parameters count for nothing.
+// is built again only after a write, that writes outside the 34 parameters count for nothing, and that a
+// build on another thread sees every value its count of writes includes.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstring>
+#include <thread>
 
 #include "gate/live_parameters.h"
 
@@ -48,4 +51,27 @@ TEST(FollowedGainTable, IsTheTableOfTheValuesWrittenBeforeEachLook) {
   // The pattern plays levels the audio can multiply by: 2 as 1, -1 as silence.
   EXPECT_EQ(live.pattern().levels[15], 1.0f);
   EXPECT_EQ(live.pattern().levels[0], 0.0f);
+}
+
+TEST(LiveParameters, ABuildSeesEveryValueItsCountOfWritesIncludes) {
+  // Write n stores n steps of 2^-20: a build that counts n writes must read at least that much. A count
+  // raised before its value is stored would let a build keep the old value for good.
+  constexpr int32_t kWrites = 200000;
+  constexpr float kStep = 0x1p-20f;
+  LiveParameters live;
+  std::atomic<bool> reading{false}, done{false};
+  int32_t behind = 0, looks = 0;
+  std::thread writer([&] {
+    while (!reading.load()) std::this_thread::yield();
+    for (int32_t n = 1; n <= kWrites; ++n) live.write(FirstStepLevel, static_cast<float>(n) * kStep);
+    done = true;
+  });
+  reading = true;
+  while (!done.load()) {
+    const uint32_t counted = live.generation();
+    behind += live.pattern().levels[0] < static_cast<float>(counted) * kStep ? 1 : 0;
+    ++looks;
+  }
+  writer.join();
+  EXPECT_EQ(behind, 0) << "of " << looks << " looks";
 }

@@ -31,6 +31,9 @@ TEST(PatternText, RoundTripsEveryValueBitForBit) {
   ASSERT_TRUE(parsePatternText(patternText(original) + "\r\n", read, why)) << why;
   EXPECT_EQ(std::memcmp(read.data(), original.data(), sizeof original), 0);
   EXPECT_EQ(why, "");
+  // The longest text taken: 1,024 characters.
+  const std::string init = patternText(initPattern());
+  EXPECT_TRUE(parsePatternText(init + std::string(1024 - init.size(), '\n'), read, why)) << why;
 }
 
 TEST(PatternText, RefusesMalformedTextAndChangesNothing) {
@@ -51,12 +54,13 @@ TEST(PatternText, RefusesMalformedTextAndChangesNothing) {
       {good.substr(0, good.size() - 12), "Pattern cut short"},
       {init.substr(0, init.find("; switches")), "Pattern cut short"},
       {good + ",0.5", "Too many values"},
-      {good + std::string(2000, ' '), "Text too long"},
+      {init + std::string(1025 - init.size(), '\n'), "Text too long"},
       {withLevel("1.5"), "Value outside 0 to 1"},
       {withLevel("nan"), "Not a number"},
       {withLevel("-0.25"), "Not a number"},
       {withLevel("inf"), "Not a number"},
       {withLevel("1e39"), "Value outside 0 to 1"},
+      {withLevel("0x1p-1"), "Not a number"},
       {withLevel(""), "Not a number"},
   };
   for (const auto& c : cases) {

@@ -101,6 +101,34 @@ TEST(StepGateOverwriting, Tempo120At44100PlaysABarIn88200Frames) {
   EXPECT_EQ(output.left[88199], levelOfStep(0)); // entry 1023 holds the exchanged first point
 }
 
+TEST(StepGateOverwriting, PlaysEveryParameterWhereItsNumberSays) {
+  TimeHost host;
+  auto gate = makeGate(host);
+  PluginRecord* record = gate->record();
+  // Levels that name their steps, the odd steps short, a shift of half a step and no smoothing, written as
+  // a host writes them: any two numbers mixed up play another level, a full odd step, or an unshifted,
+  // smoothed bar.
+  for (int32_t step = 0; step < 16; ++step) {
+    record->writeParameterFn(record, FirstStepLevel + step, levelOfStep(step));
+    record->writeParameterFn(record, FirstStepSwitch + step, step % 2 == 0 ? 1.0f : 0.0f);
+  }
+  record->writeParameterFn(record, InterpolParameter, 0.0f);
+  record->writeParameterFn(record, BarWidthParameter, 0.5f);
+  // One frame of input 1 in the middle of the table entry.
+  const auto played = [&](int32_t entry) {
+    const HostTimeInfo time = timeAt(44100.0, (entry + 0.5) / 256.0, 120.0);
+    host.answerTime(&time);
+    StereoBlock block(1, 1.0f);
+    gate->processOverwriting(block.pointers(), block.pointers(), 1);
+    return block.left[0];
+  };
+  EXPECT_EQ(played(16), 0.0f); // before the shifted bar
+  for (int32_t step = 0; step < 15; ++step) {
+    EXPECT_EQ(played(64 * step + 32 + 10), levelOfStep(step)) << step;
+    EXPECT_EQ(played(64 * step + 32 + 50), step % 2 == 0 ? levelOfStep(step) : 0.0f) << step;
+  }
+}
+
 TEST(StepGateOverwriting, PositionSixQuarterNotesStartsAtStepNine) {
   TimeHost host;
   auto gate = makeGate(host);

@@ -69,8 +69,13 @@ TEST(StepGateParameters, ValueTextsShowNumbersAndBarWidthInDecibels) {
     float value;
     const char* text;
   };
-  const Case cases[] = {{0, 0.5f, "0.500000"},  {20, 1.0f, "1.000000"}, {32, 0.25f, "0.250000"},
-                        {33, 1.0f, "0.000000"}, {33, 0.5f, "-6.02059"}, {33, 0.0f, "  -oo   "}};
+  const Case cases[] = {{0, 0.5f, "0.500000"},
+                        {20, 1.0f, "1.000000"},
+                        {32, 0.25f, "0.250000"},
+                        {33, 1.0f, "0.000000"},
+                        {33, 0.5f, "-6.02059"},
+                        {33, 0.0f, "  -oo   "},
+                        {33, __builtin_nanf(""), "  NaN   "}};
   TimeHost host;
   auto gate = makeGate(host);
   for (const Case& c : cases) {

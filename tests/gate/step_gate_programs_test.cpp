@@ -4,9 +4,16 @@
 
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "gate/program_dump.h"
+#ifdef _WIN32
+#include "plugin/file_replacement.h"
+#endif
 #include "host/opcodes.h"
 #include "tests/gate/counting_editor.h"
 #include "tests/gate/gate_fixture.h"
@@ -28,9 +35,9 @@ void rename(StepGate& gate, const char* name) {
   gate.handleOpcode(static_cast<int32_t>(Opcode::RenameProgram), 0, 0, const_cast<char*>(name), 0.0f);
 }
 
-std::vector<unsigned char> readDump() {
+std::vector<unsigned char> readDump(const char* path = kProgramDumpPath) {
   std::vector<unsigned char> bytes;
-  std::FILE* file = std::fopen(kProgramDumpPath, "rb");
+  std::FILE* file = std::fopen(path, "rb");
   if (file == nullptr) return bytes;
   unsigned char buffer[4096];
   size_t got;
@@ -54,19 +61,32 @@ ProgramRecord initRecord() {
 
 bool sameRecord(const ProgramRecord& a, const ProgramRecord& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
-// Records the order in which program selection writes the parameters.
+// The replacer each build's plug-in dumps with.
+#ifdef _WIN32
+constexpr FileReplacer kShippedReplacer = replaceFileInOneStep;
+#else
+constexpr FileReplacer kShippedReplacer = renameOver;
+#endif
+
+// Records the parameters written through the gate's own entry.
 class WriteLoggingGate : public StepGate {
 public:
   explicit WriteLoggingGate(HostCallback callback) : StepGate(callback) {}
   void writeParameter(int32_t index, float value) override {
-    writes.push_back({index, value});
+    ++writes;
     StepGate::writeParameter(index, value);
   }
-  struct Write {
-    int32_t index;
-    float value;
-  };
-  std::vector<Write> writes;
+  int32_t writes = 0;
+};
+
+// Records what the effect tells its editor of each parameter, in order.
+struct ChangeLoggingEditor : CountingEditor {
+  using CountingEditor::CountingEditor;
+  void parameterChanged(int32_t index, float value) override {
+    changes.emplace_back(index, value);
+    CountingEditor::parameterChanged(index, value);
+  }
+  std::vector<std::pair<int32_t, float>> changes;
 };
 
 } // namespace
@@ -131,24 +151,24 @@ TEST(StepGate, LongNamesAreCutAt23CharactersAndNeverReachTheNextRecord) {
   EXPECT_EQ(std::memcmp(gate->program(6).name, expected, sizeof expected), 0);
 }
 
-TEST(StepGate, SelectingAProgramWritesEveryValueInParameterOrder) {
+TEST(StepGate, SelectingAProgramTellsTheEditorEveryValueAndWritesNoRecord) {
   TimeHost host;
   WriteLoggingGate gate(host.callback());
-  // Distinct values, so a write of the wrong record float shows.
+  // Distinct values, so a value of the wrong record float shows.
   for (int32_t index = 0; index < GateParameterCount; ++index)
     gate.writeParameter(index, static_cast<float>(index) / 64.0f);
   select(gate, 1);
-  select(gate, 0);
-  gate.writes.clear();
-  CountingEditor editor(&gate);
+  gate.writes = 0;
+  ChangeLoggingEditor editor(&gate);
   gate.attachEditor(&editor);
   select(gate, 0);
-  ASSERT_EQ(gate.writes.size(), 34u);
+  EXPECT_EQ(gate.writes, 0);
+  ASSERT_EQ(editor.changes.size(), 34u);
   for (int32_t index = 0; index < GateParameterCount; ++index) {
-    EXPECT_EQ(gate.writes[index].index, index);
-    EXPECT_EQ(gate.writes[index].value, static_cast<float>(index) / 64.0f);
+    EXPECT_EQ(editor.changes[index], std::make_pair(index, static_cast<float>(index) / 64.0f));
+    EXPECT_EQ(gate.readParameter(index), static_cast<float>(index) / 64.0f);
   }
-  // One request per written value, and one more from the selection itself.
+  // One request per value, and one more from the selection itself.
   EXPECT_EQ(editor.updateRequests, 35);
 }
 
@@ -233,4 +253,49 @@ TEST(StepGateDump, EditsAndNamesLandInTheirOwnRecords) {
   EXPECT_EQ(expected[11].interpol, 0.75f);
   for (int32_t program : {0, 3, 5, 10, 15})
     EXPECT_TRUE(sameRecord(expected[program], initRecord())) << program;
+}
+
+TEST(StepGateDump, ReplacesTheOldDumpInOneStepOrLeavesItWhole) {
+  namespace fs = std::filesystem;
+  const fs::path folder = "dump-test";
+  const std::string dump = (folder / "ryn.dat").string(), temporary = dump + ".tmp";
+  ProgramRecord records[16];
+  for (ProgramRecord& record : records) record = initRecord();
+  const std::vector<unsigned char> written(reinterpret_cast<unsigned char*>(records),
+                                           reinterpret_cast<unsigned char*>(records) + sizeof records);
+  const std::vector<unsigned char> old(1000, 0x11);
+  const struct {
+    const char* what;
+    std::function<void()> arrange;
+    bool replaced;
+  } cases[] = {
+      {"a writable folder", [] {}, true},
+      {"a dump path no file can replace",
+       [&] {
+         fs::remove(dump);
+         fs::create_directories(dump + "/in");
+       },
+       false},
+      {"a temporary name that cannot be opened", [&] { fs::create_directories(temporary + "/in"); }, false},
+#ifndef _WIN32
+      {"a full disk", [&] { fs::create_symlink("/dev/full", temporary); }, false},
+#endif
+  };
+  for (const auto& c : cases) {
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    std::FILE* file = std::fopen(dump.c_str(), "wb");
+    ASSERT_NE(file, nullptr);
+    std::fwrite(old.data(), 1, old.size(), file);
+    std::fclose(file);
+    c.arrange();
+    const bool dumpIsFile = fs::is_regular_file(dump), temporaryIsFolder = fs::is_directory(temporary);
+    EXPECT_EQ(writeProgramDump(dump.c_str(), records, 16, kShippedReplacer), c.replaced) << c.what;
+    if (dumpIsFile) {
+      EXPECT_EQ(readDump(dump.c_str()), c.replaced ? written : old) << c.what;
+    }
+    // A temporary file the writer made is gone again; a folder in its place is not the writer's to remove.
+    EXPECT_EQ(fs::exists(fs::symlink_status(temporary)), temporaryIsFolder) << c.what;
+  }
+  fs::remove_all(folder);
 }

@@ -60,7 +60,8 @@ TEST(Dispatcher, MeterAnswerIsScaledTruncatedAndSaturated) {
                {1e30f, INT_MAX},
                {-1e30f, INT_MIN},
                {__builtin_nanf(""), 0},
-               {__builtin_inff(), INT_MAX}};
+               {__builtin_inff(), INT_MAX},
+               {-__builtin_inff(), INT_MIN}};
   for (const Case& c : cases) {
     effect.meter = c.level;
     EXPECT_EQ(dispatch(effect, Opcode::MeterLevel), c.answer) << c.level;

@@ -1,6 +1,9 @@
 // Checks the record a new effect hands the host, its binary layout, and the five entry functions.
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <vector>
+
 #include "host/editor_base.h"
 #include "tests/host/spy_effect.h"
 #include "tests/support/record_bytes.h"
@@ -9,7 +12,8 @@
 namespace {
 
 struct DestructionWitness : SpyEffect {
-  explicit DestructionWitness(bool* destroyed) : SpyEffect(nullptr), destroyed(destroyed) {}
+  explicit DestructionWitness(bool* destroyed, HostCallback callback = nullptr)
+      : SpyEffect(callback), destroyed(destroyed) {}
   ~DestructionWitness() override { *destroyed = true; }
   bool* destroyed;
 };
@@ -93,12 +97,25 @@ TEST(RecordEntries, ForwardToTheEffectUnchanged) {
   EXPECT_EQ(effect.log, expected);
 }
 
-TEST(RecordEntries, CloseRunsTheHandlerThenDestroysTheEffectAndAnswersOne) {
-  bool destroyed = false;
-  auto* effect = new DestructionWitness(&destroyed);
-  PluginRecord* record = effect->record();
-  EXPECT_EQ(record->dispatchFn(record, static_cast<int32_t>(Opcode::Close), 0, 0, nullptr, 0.0f), 1);
-  EXPECT_TRUE(destroyed);
+TEST(RecordEntries, CloseRunsTheHandlerThenDestroysTheEffectOnceNoLoopOfItsOwnRunsAndAnswersOne) {
+  // Loops of the effect's own (its editor's menu or drag) running when the host closes it: the last one to
+  // end destroys it, and none of them reaches the host meanwhile.
+  for (int32_t loops : {0, 1, 2}) {
+    RecordingHost host;
+    bool destroyed = false;
+    auto* effect = new DestructionWitness(&destroyed, host.callback());
+    PluginRecord* record = effect->record();
+    std::vector<std::unique_ptr<PluginEffect::LoopScope>> running;
+    for (int32_t loop = 0; loop < loops; ++loop)
+      running.push_back(std::make_unique<PluginEffect::LoopScope>(effect));
+    EXPECT_EQ(record->dispatchFn(record, static_cast<int32_t>(Opcode::Close), 0, 0, nullptr, 0.0f), 1);
+    for (; !running.empty(); running.pop_back()) {
+      EXPECT_FALSE(destroyed) << loops;
+      effect->askHostIdle();
+    }
+    EXPECT_TRUE(destroyed) << loops;
+    EXPECT_TRUE(host.calls().empty()) << loops;
+  }
 }
 
 TEST(EffectFlags, EachSetterChangesOnlyItsOwnBit) {

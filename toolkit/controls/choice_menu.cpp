@@ -36,6 +36,8 @@ void ChoiceMenu::gainFocus() {
   HWND window = root != nullptr ? root->windowHandle() : nullptr;
   if (window == nullptr) return;
   const int32_t chosen = runMenu(window);
+  // The host closed the view while its menu ran: nothing is chosen, nothing drawn.
+  if (!root->isOpen()) return;
   if (root->editingWidget() == this) root->setEditingWidget(nullptr);
   if (chosen == -1 && pressedLook_ == nullptr) return;
 

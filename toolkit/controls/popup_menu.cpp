@@ -50,5 +50,6 @@ int32_t runPopupMenu(RootView* view, Point at, const std::vector<MenuEntry>& ent
   const Point inWindow = view->toWindow(at);
   POINT screen{inWindow.h, inWindow.v};
   ClientToScreen(window, &screen);
-  return runMenuAt(window, screen, MenuButton::right, entries);
+  const int32_t chosen = runMenuAt(window, screen, MenuButton::right, entries);
+  return view->isOpen() ? chosen : -1;
 }

@@ -29,5 +29,5 @@ enum class MenuButton : UINT { left = TPM_LEFTBUTTON, right = TPM_RIGHTBUTTON };
 int32_t runMenuAt(HWND window, POINT screen, MenuButton button, const std::vector<MenuEntry>& entries);
 
 // The same at a point of a root view's window, picked with the right button; also -1 when the view has no
-// window.
+// window, or was closed while the menu ran.
 int32_t runPopupMenu(RootView* view, Point at, const std::vector<MenuEntry>& entries);

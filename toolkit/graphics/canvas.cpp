@@ -26,6 +26,13 @@ const KeyBit kButtonKeys[] = {
     {VK_SHIFT, shiftKey},     {VK_CONTROL, controlKey},   {VK_MENU, altKey},
 };
 
+// The key state names physical buttons; with the buttons swapped, the physical left is the logical right.
+ButtonState logicalBit(ButtonBit physical, bool swapped) {
+  if (!swapped) return physical;
+  if (physical == leftButton) return rightButton;
+  return physical == rightButton ? leftButton : physical;
+}
+
 } // namespace
 
 Canvas::Canvas(RootView* rootView, HDC device, HWND window)
@@ -266,10 +273,14 @@ void Canvas::drawText(const char* text, const Rect& rect, bool opaque, TextAlign
 }
 
 ButtonState Canvas::buttonState() const {
+  // A loop whose view the host closed meanwhile (from inside the loop) sees every button released, so it
+  // ends.
+  if (rootView_ != nullptr && !rootView_->isOpen()) return 0;
   InputSource& input = currentInputSource();
+  const bool swapped = input.buttonsSwapped();
   ButtonState state = 0;
   for (const KeyBit& key : kButtonKeys)
-    if (input.isKeyDown(key.virtualKey)) state |= key.bit;
+    if (input.isKeyDown(key.virtualKey)) state |= logicalBit(key.bit, swapped);
   return state;
 }
 

@@ -1,21 +1,34 @@
-// The shared editor window class and its use count (module-wide; editors open and close on the host's
-// user-interface thread, so no lock).
+// The shared editor window class and its use count (module-wide). Editors may open and close on several
+// threads (one host window each, or a close sent from another thread), so the count is atomic and its
+// first and last use register and unregister under a lock, never racing a use that comes or goes.
 #include "toolkit/graphics/editor_class_use.h"
 
+#include <atomic>
 #include <cstdio>
 
 #include "toolkit/graphics/module_instance.h"
 
 namespace {
 
-int32_t useCount = 0;
+std::atomic<int32_t> useCount{0};
+SRWLOCK registration = SRWLOCK_INIT;
 // "Plugin" and eight hexadecimal digits with the terminating zero need 15 characters.
 char className[32] = "";
+
+class RegistrationLock {
+public:
+  RegistrationLock() { AcquireSRWLockExclusive(&registration); }
+  ~RegistrationLock() { ReleaseSRWLockExclusive(&registration); }
+
+  RegistrationLock(const RegistrationLock&) = delete;
+  RegistrationLock& operator=(const RegistrationLock&) = delete;
+};
 
 } // namespace
 
 EditorClassUse::EditorClassUse(WNDPROC windowProcedure) {
-  if (++useCount != 1) return;
+  const RegistrationLock lock;
+  if (useCount.fetch_add(1) != 0) return;
   std::snprintf(className, sizeof className, "Plugin%08x",
                 static_cast<unsigned>(reinterpret_cast<uintptr_t>(moduleInstance)));
   WNDCLASSA description{};
@@ -30,9 +43,10 @@ EditorClassUse::EditorClassUse(WNDPROC windowProcedure) {
 }
 
 EditorClassUse::~EditorClassUse() {
-  if (--useCount == 0) UnregisterClassA(className, static_cast<HINSTANCE>(moduleInstance));
+  const RegistrationLock lock;
+  if (useCount.fetch_sub(1) == 1) UnregisterClassA(className, static_cast<HINSTANCE>(moduleInstance));
 }
 
 const char* editorClassName() { return className; }
 
-int32_t classUseCount() { return useCount; }
+int32_t classUseCount() { return useCount.load(); }

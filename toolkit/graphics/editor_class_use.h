@@ -16,5 +16,5 @@ public:
 };
 
 const char* editorClassName();
-// The uses alive in the module.
+// The uses alive in the module, from any thread.
 int32_t classUseCount();

@@ -1,6 +1,8 @@
 // GuiEditorBase: the host-facing overrides, the editor's size and the throttled idle.
 #include "toolkit/graphics/gui_editor_base.h"
 
+#include <utility>
+
 #include "host/plugin_effect.h"
 #include "toolkit/graphics/remembered_scale.h"
 #include "toolkit/graphics/root_view.h"
@@ -19,8 +21,9 @@ GuiEditorBase::GuiEditorBase(PluginEffect* effect) : EditorBase(effect) {
   lastIdleTicks = currentTicks();
 }
 
-// Here, where the root view is a complete type.
-GuiEditorBase::~GuiEditorBase() = default;
+GuiEditorBase::~GuiEditorBase() { releaseRootView(); }
+
+void GuiEditorBase::releaseRootView() { RootView::dispose(std::move(rootView)); }
 
 void GuiEditorBase::setLayoutSize(int32_t width, int32_t height) {
   layoutWidth_ = width;

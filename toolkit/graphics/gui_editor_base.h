@@ -45,6 +45,8 @@ public:
   bool changeScale(Scale scale);
 
   RootView* openRootView() const { return rootView.get(); }
+  // The effect whose close waits for the loops the editor's windows run.
+  PluginEffect* owningEffect() const { return effect; }
 
 protected:
   // The editor's size at 100 %, from the derived editor's constructor: the rectangle is this at the scale.
@@ -58,9 +60,11 @@ protected:
   // True when the host resized its window to width x height pixels for the editor. A derived editor
   // asks its host; no host is asked here.
   virtual bool askHostToResize(int32_t width, int32_t height);
+  // Lets the open view go, from any thread: see RootView::dispose.
+  void releaseRootView();
 
   EditorRect editorRect{0, 0, 0, 0};
-  // Made by the derived editor's openIn, at scale(); let go by its closeEditor.
+  // Made by the derived editor's openIn, at scale(); let go by its closeEditor through releaseRootView.
   std::unique_ptr<RootView> rootView;
   uint32_t lastIdleTicks;
 

@@ -1,4 +1,5 @@
-// The platform input source (GetAsyncKeyState, GetCursorPos) and the slot that may replace it.
+// The platform input source (GetAsyncKeyState, GetCursorPos, the swap setting) and the slot that may
+// replace it.
 #include "toolkit/graphics/input_source.h"
 
 #include <windows.h>
@@ -16,6 +17,8 @@ public:
     *x = position.x;
     *y = position.y;
   }
+
+  bool buttonsSwapped() override { return GetSystemMetrics(SM_SWAPBUTTON) != 0; }
 };
 
 PlatformInput platformInput;

@@ -11,6 +11,9 @@ public:
   virtual bool isKeyDown(int32_t virtualKey) = 0;
   // The pointer in screen coordinates.
   virtual void readCursor(int32_t* x, int32_t* y) = 0;
+  // True when the user swapped the mouse buttons (the left-handed setting). The key state reports the
+  // physical buttons, so the physical right one is then the logical left.
+  virtual bool buttonsSwapped() = 0;
 };
 
 InputSource& currentInputSource();

@@ -80,10 +80,10 @@ Pixmap::Pixmap(int32_t resourceId) : resourceId_(resourceId), bitmap_(loadResour
   height_ = size.cy;
 }
 
-void Pixmap::retain() { ++referenceCount_; }
+void Pixmap::retain() { referenceCount_.fetch_add(1, std::memory_order_relaxed); }
 
 void Pixmap::release() {
-  if (--referenceCount_ == 0) delete this;
+  if (referenceCount_.fetch_sub(1, std::memory_order_acq_rel) == 1) delete this;
 }
 
 void Pixmap::dropLargerImages() {

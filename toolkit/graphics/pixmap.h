@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <cstdint>
 #include <vector>
 
@@ -72,5 +73,7 @@ private:
   std::vector<ScaledArea> scaled_;
   int32_t width_ = 0;
   int32_t height_ = 0;
-  int32_t referenceCount_ = 1;
+  // A view the host closed from another thread gives its references back on its window's thread, while
+  // the editor gives its own on the host's.
+  std::atomic<int32_t> referenceCount_{1};
 };

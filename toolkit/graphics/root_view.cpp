@@ -2,13 +2,18 @@
 #include "toolkit/graphics/root_view.h"
 
 #include <algorithm>
+#include <optional>
 
+#include "host/plugin_effect.h"
 #include "toolkit/graphics/canvas.h"
 #include "toolkit/graphics/gui_editor_base.h"
 #include "toolkit/graphics/module_instance.h"
 #include "toolkit/graphics/pixmap.h"
 
 namespace {
+
+// Posted to the window of a view disposed from another thread, for it to go on the window's own.
+constexpr UINT kDisposeMessage = WM_USER + 1;
 
 // A chain of windows is resized up to the first whose margin is the dialog frame on both sides; a margin
 // above this means the window is no longer a frame around the editor.
@@ -24,6 +29,27 @@ auto holding(const Widget* widget) {
 }
 
 } // namespace
+
+// Around the handling of one message: while any runs, the view, and the effect whose editor made it,
+// outlive what the host closes from inside it.
+class RootView::Handling {
+public:
+  explicit Handling(RootView& view)
+      : effectLoop_(view.editor_ != nullptr ? view.editor_->owningEffect() : nullptr), view_(view) {
+    ++view_.handling_;
+  }
+  ~Handling() {
+    if (--view_.handling_ == 0 && view_.disposed_) delete &view_;
+  }
+
+  Handling(const Handling&) = delete;
+  Handling& operator=(const Handling&) = delete;
+
+private:
+  // Ends after the view's count: it may delete the effect, and with it the editor.
+  PluginEffect::LoopScope effectLoop_;
+  RootView& view_;
+};
 
 RootView::RootView(const Rect& size, HWND hostWindow, GuiEditorBase* editor, Scale scale)
     : Widget(size), editor_(editor), hostWindow_(hostWindow), scale_(scale) {
@@ -57,9 +83,29 @@ RootView::~RootView() {
   window_.reset();
 }
 
+void RootView::dispose(std::unique_ptr<RootView> view) {
+  if (view == nullptr) return;
+  const HWND window = view->window_.get();
+  const bool windowsThread =
+      window == nullptr || GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId();
+  if (windowsThread && view->handling_ == 0) return;
+  RootView* handedOver = view.release();
+  handedOver->isOpen_ = false;
+  if (window != nullptr) ShowWindowAsync(window, SW_HIDE);
+  // From here the window's thread may delete the view at any moment: only the handle is used.
+  handedOver->disposed_ = true;
+  if (windowsThread)
+    EndMenu();
+  else
+    PostMessageA(window, kDisposeMessage, 0, 0);
+}
+
 LRESULT CALLBACK RootView::editorWindowProc(HWND window, UINT message, WPARAM first, LPARAM second) {
   auto* view = reinterpret_cast<RootView*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (view != nullptr && view->disposed_) return disposedViewMessage(view, window, message, first, second);
+  std::optional<Handling> handling;
   if (view != nullptr) {
+    handling.emplace(*view);
     switch (message) {
     case WM_PAINT:
       view->paintMessage(window);
@@ -80,7 +126,9 @@ LRESULT CALLBACK RootView::editorWindowProc(HWND window, UINT message, WPARAM fi
       view->wheelMessage(first, second);
       return 0;
     case WM_DESTROY:
-      // The host destroyed its window first: the handle is dead and may be reused, so forget it.
+      // The host destroyed its window first: the handle is dead and may be reused, so the view and the
+      // window forget each other.
+      SetWindowLongPtrA(window, GWLP_USERDATA, 0);
       view->isOpen_ = false;
       view->hostWindow_ = nullptr;
       view->window_.release();
@@ -90,6 +138,24 @@ LRESULT CALLBACK RootView::editorWindowProc(HWND window, UINT message, WPARAM fi
     }
   }
   return DefWindowProcA(window, message, first, second);
+}
+
+// A disposed view belongs to its window, which deletes it on its own thread when the disposal message
+// comes or the window is destroyed, unless a handler of the view still runs: that one's end deletes it,
+// and the disposal message ends the thread's menu, the loop the handler may run.
+LRESULT RootView::disposedViewMessage(RootView* view, HWND window, UINT message, WPARAM first,
+                                      LPARAM second) {
+  if (message != kDisposeMessage && message != WM_DESTROY)
+    return DefWindowProcA(window, message, first, second);
+  if (message == WM_DESTROY) {
+    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+    view->window_.release();
+  }
+  if (view->handling_ == 0)
+    delete view;
+  else if (message == kDisposeMessage)
+    EndMenu();
+  return 0;
 }
 
 void RootView::paintMessage(HWND window) {
@@ -139,8 +205,12 @@ void RootView::wheelMessage(WPARAM first, LPARAM second) {
   ScreenToClient(window_.get(), &at);
   const Point point = scale_.fromWindow(Point(at.x, at.y));
   if (!point.liesIn(Rect(0, 0, size_.width(), size_.height()))) {
-    // Not over the editor: the wheel is the host's.
-    if (hostWindow_ != nullptr) SendMessageA(hostWindow_, WM_MOUSEWHEEL, first, second);
+    // Not over the editor: the wheel is the host's. A host that hands wheels to its focused child (still
+    // this window) sends it straight back: that one is dropped, or the two would pass it on for ever.
+    if (hostWindow_ == nullptr || forwardingWheel_) return;
+    forwardingWheel_ = true;
+    SendMessageA(hostWindow_, WM_MOUSEWHEEL, first, second);
+    forwardingWheel_ = false;
     return;
   }
   wheelRemainder_ += GET_WHEEL_DELTA_WPARAM(first);

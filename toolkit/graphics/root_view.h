@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -26,6 +27,13 @@ public:
   // gives a view without one.
   RootView(const Rect& size, HWND hostWindow, GuiEditorBase* editor, Scale scale = Scale());
   ~RootView() override;
+
+  // Lets a view go, from any thread. On its window's thread (or without a window) with none of its
+  // messages in handling, it is deleted at once. Otherwise (the host closed the editor from inside a loop
+  // the view runs, a menu or a drag asking the host for idle, or from another thread) it closes at once
+  // (hidden, its menu ended, every button read as released, so its loops end), and its window, which now
+  // owns it, deletes it on its own thread once the last handler returns.
+  static void dispose(std::unique_ptr<RootView> view);
 
   void paint(Canvas* canvas) override;
   void mousePressed(Canvas* canvas, Point& point) override;
@@ -66,12 +74,15 @@ public:
   ButtonState pressedButton() const { return pressedButton_; }
   HWND windowHandle() const { return window_.get(); }
   HWND hostWindow() const { return hostWindow_; }
-  bool isOpen() const { return isOpen_; }
+  bool isOpen() const { return isOpen_.load(); }
   int32_t widgetCount() const { return static_cast<int32_t>(widgets_.size()); }
   Widget* widgetAt(int32_t index) const { return widgets_[static_cast<size_t>(index)].get(); }
 
 private:
+  class Handling;
+
   static LRESULT CALLBACK editorWindowProc(HWND window, UINT message, WPARAM first, LPARAM second);
+  static LRESULT disposedViewMessage(RootView* view, HWND window, UINT message, WPARAM first, LPARAM second);
   void createNativeWindow();
   void adoptWidget(std::unique_ptr<Widget> widget);
   // The last child added that contains the point, if any: the one drawn on top there.
@@ -96,8 +107,14 @@ private:
   HWND focusBefore_ = nullptr;
   // Wheel deltas below one notch, kept until they add up to one.
   int32_t wheelRemainder_ = 0;
+  // While a wheel outside the view goes to the host window.
+  bool forwardingWheel_ = false;
   bool firstPaintPending_ = true;
-  bool isOpen_ = true;
+  // Read by the window's thread while dispose, on another, may close the view and hand it over.
+  std::atomic<bool> isOpen_{true};
+  std::atomic<bool> disposed_{false};
+  // The view's messages in handling, nested ones included.
+  std::atomic<int32_t> handling_{0};
   // Held only while the view has made its window, so the class outlives it.
   std::optional<EditorClassUse> classUse_;
   WindowHandle window_;

@@ -27,7 +27,7 @@ BOOL CALLBACK addMenuWindow(HWND window, LPARAM area) {
 
 } // namespace
 
-EditorSession::EditorSession(PluginHost& host) : host_(host) {
+EditorSession::EditorSession(PluginHost& host) : host_(&host) {
   if ((host.record()->capabilityFlags & EditorAttached) == 0) return;
   EditorRect* rect = nullptr;
   if (host.dispatch(Opcode::EditorRect, 0, 0, &rect) == 0 || rect == nullptr) return;
@@ -37,9 +37,29 @@ EditorSession::EditorSession(PluginHost& host) : host_(host) {
   if (!window_) return;
   SetWindowLongPtrA(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   subclass_.emplace(window_.get(), &EditorSession::windowProc);
-  host.setResizer([this](int32_t width, int32_t height) { resizeClientArea(window_.get(), width, height); });
+  resizeOnRequestOf(host);
   host.dispatch(Opcode::EditorOpen, 0, 0, window_.get());
   SetTimer(window_.get(), kIdleTimer, kIdleMilliseconds, nullptr);
+}
+
+void EditorSession::resizeOnRequestOf(PluginHost& host) {
+  host.setResizer([this](int32_t width, int32_t height) { resizeClientArea(window_.get(), width, height); });
+}
+
+void EditorSession::closeEditor() {
+  if (host_ == nullptr) return;
+  host_->dispatch(Opcode::EditorClose);
+  host_->setResizer(nullptr);
+  host_ = nullptr;
+}
+
+bool EditorSession::openEditorOf(PluginHost& host) {
+  if (!window_) return false;
+  host_ = &host;
+  EditorRect* rect = nullptr;
+  host.dispatch(Opcode::EditorRect, 0, 0, &rect);
+  resizeOnRequestOf(host);
+  return host.dispatch(Opcode::EditorOpen, 0, 0, window_.get()) == 1;
 }
 
 EditorSession::~EditorSession() { close(); }
@@ -47,8 +67,7 @@ EditorSession::~EditorSession() { close(); }
 void EditorSession::close() {
   if (!window_) return;
   KillTimer(window_.get(), kIdleTimer);
-  host_.dispatch(Opcode::EditorClose);
-  host_.setResizer(nullptr);
+  closeEditor();
   SetWindowLongPtrA(window_.get(), GWLP_USERDATA, 0);
   subclass_.reset();
   window_.reset();
@@ -58,7 +77,8 @@ LRESULT CALLBACK EditorSession::windowProc(HWND window, UINT message, WPARAM wPa
   auto* session = reinterpret_cast<EditorSession*>(GetWindowLongPtrA(window, GWLP_USERDATA));
   if (session != nullptr && message == WM_TIMER && wParam == kIdleTimer) {
     ++session->idleTicks_;
-    session->host_.dispatch(Opcode::EditorIdle);
+    if (session->host_ != nullptr) session->host_->dispatch(Opcode::EditorIdle);
+    if (session->tickHandler_) session->tickHandler_();
     return 0;
   }
   // Alt pressed and released alone would start the window menu's modal loop, which eats the next clicks:
@@ -89,7 +109,7 @@ void EditorSession::runIdles(int32_t count) {
 }
 
 void EditorSession::waitForProgress() {
-  const auto progress = [this] { return uiPasses_.load() + host_.requestCount(); };
+  const auto progress = [this] { return uiPasses_.load() + (host_ != nullptr ? host_->requestCount() : 0); };
   const int32_t start = progress();
   const auto limit = std::chrono::steady_clock::now() + kSettleLimit;
   while (progress() < start + 2 && std::chrono::steady_clock::now() < limit)

@@ -9,6 +9,7 @@
 namespace {
 
 std::mutex registryLock;
+std::atomic<int32_t> strayRequests{0};
 std::map<PluginRecord*, PluginHost*>& registry() {
   static std::map<PluginRecord*, PluginHost*> hosts;
   return hosts;
@@ -46,6 +47,7 @@ void PluginHost::close() {
 }
 
 intptr_t PluginHost::dispatch(Opcode opcode, int32_t index, intptr_t value, void* data, float scalar) {
+  if (record_ == nullptr) return 0;
   return record_->dispatchFn(record_, static_cast<int32_t>(opcode), index, value, data, scalar);
 }
 
@@ -53,8 +55,15 @@ intptr_t PLUGIN_CDECL PluginHost::receive(PluginRecord* record, int32_t request,
                                           intptr_t value, void*, float scalar) {
   if (static_cast<HostRequest>(request) == HostRequest::Version) return kHostVersion;
   PluginHost* host = hostOf(record);
-  return host != nullptr ? host->answer(static_cast<HostRequest>(request), index, value, scalar) : 0;
+  if (host == nullptr) {
+    // `main` asks nothing else before it hands out the record, which stays registered until the close.
+    ++strayRequests;
+    return 0;
+  }
+  return host->answer(static_cast<HostRequest>(request), index, value, scalar);
 }
+
+int32_t PluginHost::requestsAfterClose() { return strayRequests.load(); }
 
 intptr_t PluginHost::answer(HostRequest request, int32_t index, intptr_t value, float scalar) {
   ++requestCount_;
@@ -68,6 +77,7 @@ intptr_t PluginHost::answer(HostRequest request, int32_t index, intptr_t value, 
   }
   case HostRequest::Idle:
     ++idleRequests_;
+    if (idleHandler_) idleHandler_();
     return 0;
   case HostRequest::TimeInfo:
     ++timeRequests_;

@@ -7,6 +7,7 @@
 #include <functional>
 #include <mutex>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "host/opcodes.h"
@@ -43,10 +44,16 @@ public:
   PluginHost& operator=(const PluginHost&) = delete;
 
   PluginRecord* record() const { return record_; }
+  // Answers 0 once the effect is closed.
   intptr_t dispatch(Opcode opcode, int32_t index = 0, intptr_t value = 0, void* data = nullptr,
                     float scalar = 0.0f);
   // Closes the effect with opcode 1; the record is gone afterwards.
   void close();
+  // Runs on every idle request (3), as a host that handles its own messages, timers among them, while
+  // an editor's drag asks it for idle.
+  void onIdleRequest(std::function<void()> handler) { idleHandler_ = std::move(handler); }
+  // Requests of any host's effect after it was closed (every one a fault), in this process.
+  static int32_t requestsAfterClose();
 
   std::string programName();
   std::string parameterName(int32_t index);
@@ -90,6 +97,7 @@ private:
   bool withholdTime_ = false;
   std::function<void(int32_t, int32_t)> resizer_;
   bool refuseResizing_ = false;
+  std::function<void()> idleHandler_;
   // What the callback records is shared: a host may call the effect from several threads at once.
   mutable std::mutex automationLock_;
   std::vector<EditNotice> editNotices_;

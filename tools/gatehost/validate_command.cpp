@@ -32,9 +32,12 @@ int runValidate(int argc, char** argv) {
   validator.runGroup("lifecycle", validateLifecycle);
   validator.runGroup("opcodes", validateOpcodes);
   validator.runGroup("programs and names", validateProgramsAndNames);
+  if (strictness == Validator::kMaxStrictness)
+    validator.runGroup("programs across threads", validateProgramThreads);
   validator.runGroup("parameters", validateParameters);
   validator.runGroup("processing", validateProcessing);
   validator.runGroup("editor and threads", validateEditor);
+  validator.runGroup("editor closed inside its loops", validateEditorCloses);
   std::printf("Validation of %s at strictness %d, seed %d\n%s", options.positional()[0].c_str(), strictness,
               seed, validator.report().c_str());
   return validator.failed() ? 1 : 0;

@@ -47,17 +47,6 @@ std::vector<std::string> hostileNames() {
           "Init 1"};
 }
 
-std::string fetchName(Validator& validator, PluginHost& host) {
-  char buffer[256];
-  std::memset(buffer, 0x5A, sizeof buffer);
-  host.dispatch(Opcode::ProgramName, 0, 0, buffer);
-  const void* end = std::memchr(buffer, '\0', kNameField);
-  validator.check(end != nullptr, "a program name was not terminated within 24 bytes");
-  for (size_t k = kNameField; k < sizeof buffer; ++k)
-    if (!validator.check(buffer[k] == 0x5A, "a program name ran past 24 bytes")) break;
-  return end != nullptr ? std::string(buffer) : std::string();
-}
-
 bool sameValue(float a, float b) {
   return std::memcmp(&a, &b, sizeof a) == 0 || (std::isnan(a) && std::isnan(b));
 }
@@ -66,7 +55,7 @@ void checkAgainstModel(Validator& validator, PluginHost& host, const BankModel& 
                        const std::string& after) {
   validator.check(host.currentProgram() == model.current,
                   after + ": current program is not " + std::to_string(model.current));
-  validator.check(fetchName(validator, host) == model.shownName(model.current),
+  validator.check(fetchProgramName(validator, host) == model.shownName(model.current),
                   after + ": program " + std::to_string(model.current) + " lost its name");
   for (int32_t index = 0; index < kParameters; ++index)
     if (!validator.check(sameValue(host.readParameter(index), model.values[model.current][index]),

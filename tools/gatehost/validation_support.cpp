@@ -1,7 +1,9 @@
-// The hostile numbers, the time record and the checked block shared by the validator's groups.
+// The hostile numbers, the time record, the checked block and the checked name fetch shared by the
+// validator's groups.
 #include "tools/gatehost/validation_support.h"
 
 #include <cstdio>
+#include <cstring>
 #include <limits>
 
 const std::vector<int32_t>& edgeIndices() {
@@ -75,4 +77,16 @@ std::string describeNumber(double value) {
   char text[32];
   std::snprintf(text, sizeof text, "%g", value);
   return text;
+}
+
+std::string fetchProgramName(Validator& validator, PluginHost& host) {
+  constexpr size_t kNameField = 24;
+  char buffer[256];
+  std::memset(buffer, 0x5A, sizeof buffer);
+  host.dispatch(Opcode::ProgramName, 0, 0, buffer);
+  const void* end = std::memchr(buffer, '\0', kNameField);
+  validator.check(end != nullptr, "a program name was not terminated within 24 bytes");
+  for (size_t k = kNameField; k < sizeof buffer; ++k)
+    if (!validator.check(buffer[k] == 0x5A, "a program name ran past 24 bytes")) break;
+  return end != nullptr ? std::string(buffer) : std::string();
 }

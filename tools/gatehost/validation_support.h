@@ -22,3 +22,6 @@ void setTime(PluginHost& host, double sampleRate, double tempo, double quarterNo
 bool processAndCheck(Validator& validator, PluginHost& host, AudioProbe& probe, int32_t frames,
                      bool accumulating, bool inPlace, const std::string& context);
 std::string describeNumber(double value);
+// The current program's name as a host fetches it, checked to end within its 24 bytes and to write nothing
+// past them; empty when it does not end there.
+std::string fetchProgramName(Validator& validator, PluginHost& host);

@@ -283,14 +283,34 @@ TEST(Canvas, AtAScaleEveryPixelOfLinesFramesAndFillsBecomesItsBlock) {
   }
 }
 
-TEST(Canvas, ButtonStateReportsEachHeldButtonAndKeyAsItsBit) {
+TEST(Canvas, ButtonStateReportsEachHeldButtonAndKeyAsItsLogicalBit) {
   HostWindow host(40, 40);
-  const ButtonState cases[] = {0,          leftButton, middleButton,        rightButton,           shiftKey,
-                               controlKey, altKey,     leftButton | altKey, leftButton | shiftKey, 63};
-  for (ButtonState held : cases) {
-    ScriptedInput input(host.handle(), {{held, Point(0, 0)}});
+  // Buttons held physically: with the buttons swapped, the physical right one is the logical left.
+  const struct {
+    ButtonState held;
+    bool swapped;
+    ButtonState logical;
+  } cases[] = {{0, false, 0},
+               {leftButton, false, leftButton},
+               {middleButton, false, middleButton},
+               {rightButton, false, rightButton},
+               {shiftKey, false, shiftKey},
+               {controlKey, false, controlKey},
+               {altKey, false, altKey},
+               {leftButton | altKey, false, leftPressWithAlt},
+               {leftButton | shiftKey, false, leftPressWithShift},
+               {63, false, 63},
+               {leftButton, true, rightButton},
+               {rightButton, true, leftPress},
+               {rightButton | altKey, true, leftPressWithAlt},
+               {rightButton | shiftKey, true, leftPressWithShift},
+               {middleButton | controlKey, true, middleButton | controlKey},
+               {63, true, 63}};
+  for (const auto& c : cases) {
+    ScriptedInput input(host.handle(), {{c.held, Point(0, 0)}});
+    input.swapButtons(c.swapped);
     Canvas canvas(nullptr, nullptr, host.handle());
-    EXPECT_EQ(canvas.buttonState(), held);
+    EXPECT_EQ(canvas.buttonState(), c.logical) << c.held << (c.swapped ? " swapped" : "");
   }
   ScriptedInput leftWithAlt(host.handle(), {{leftButton | altKey, Point(0, 0)}});
   EXPECT_EQ(Canvas(nullptr, nullptr, host.handle()).buttonState(), 33);

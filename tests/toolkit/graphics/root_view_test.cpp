@@ -2,8 +2,9 @@
 // the arrow cursor), press dispatch (topmost child, inclusive edges, modal view, editing widget), the
 // child list, the backdrop (a replaced one freed), paint and idle refresh (silent before the first paint
 // and once the window is gone), resizing, the window and presses at a scale, the focus while the pointer is
-// over it (an edit box of its own keeping it), a wheel turned outside it passed on to the host, and that 200
-// open/close cycles leave the process's GDI objects and windows where they started.
+// over it (an edit box of its own keeping it), a wheel turned outside it passed on to the host (once, when
+// the host sends it back), and that 200 open/close cycles leave the process's GDI objects and windows where
+// they started.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -51,9 +52,13 @@ bool tracksThePointer(HWND window) {
 }
 
 int32_t hostWheels = 0;
+// When set, the host hands every wheel to this child, as a frame does with its focused child.
+HWND wheelChild = nullptr;
 
 LRESULT CALLBACK countHostWheels(HWND window, UINT message, WPARAM first, LPARAM second) {
-  if (message == WM_MOUSEWHEEL) ++hostWheels;
+  // Bounded, so that a child sending the wheel back every time cannot overflow the stack.
+  if (message == WM_MOUSEWHEEL && ++hostWheels < 10 && wheelChild != nullptr)
+    SendMessageA(wheelChild, WM_MOUSEWHEEL, first, second);
   return DefWindowProcA(window, message, first, second);
 }
 
@@ -414,18 +419,26 @@ TEST_F(RootViewTest, ResizeToGrowsEachWindowByItsMarginUpToTheFrame) {
 TEST_F(RootViewTest, AWheelTurnedOutsideTheViewGoesToTheHostWindow) {
   RootView root(Rect(0, 0, 160, 100), host.handle(), nullptr);
   const WindowSubclass counting(host.handle(), countHostWheels);
+  // A wheel the view passed on and gets back from the host is dropped.
   const struct {
     Point at;
+    bool hostSendsItBack;
     int32_t hostWheels;
-  } cases[] = {{Point(80, 50), 0}, {Point(160, 100), 0}, {Point(161, 50), 1}, {Point(80, 101), 1}};
+  } cases[] = {{Point(80, 50), false, 0},
+               {Point(160, 100), false, 0},
+               {Point(161, 50), false, 1},
+               {Point(80, 101), false, 1},
+               {Point(161, 50), true, 1}};
   for (const auto& c : cases) {
     hostWheels = 0;
+    wheelChild = c.hostSendsItBack ? root.windowHandle() : nullptr;
     POINT screen{c.at.h, c.at.v};
     ClientToScreen(root.windowHandle(), &screen);
     SendMessageA(root.windowHandle(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA),
                  MAKELPARAM(screen.x, screen.y));
-    EXPECT_EQ(hostWheels, c.hostWheels) << c.at.h << ", " << c.at.v;
+    EXPECT_EQ(hostWheels, c.hostWheels) << c.at.h << ", " << c.at.v << (c.hostSendsItBack ? " back" : "");
   }
+  wheelChild = nullptr;
 }
 
 class ViewOwningEditor : public GuiEditorBase {
