@@ -7,10 +7,16 @@
 #include "gate/program_record.h"
 #include "toolkit/graphics/root_view.h"
 
-std::vector<MenuEntry> patternMenuEntries() {
+std::vector<MenuEntry> patternMenuEntries(Scale current) {
   MenuEntry factory{"Factory patterns", 0, {}};
   for (int32_t n = 0; n < kProgramCount; ++n)
     factory.submenu.push_back({"Pattern " + std::to_string(n + 1), FirstFactoryPattern + n, {}});
+  MenuEntry size{"Size", 0, {}};
+  for (int32_t n = 0; n < Scale::kSizeCount; ++n) {
+    const Scale offered = Scale::kSizes[n];
+    size.submenu.push_back(
+        {std::to_string(offered.percent()) + " %", FirstSizeCommand + n, {}, offered == current});
+  }
   return {{"Copy pattern", CopyPattern, {}},
           {"Paste pattern", PastePattern, {}},
           {"-", 0, {}},
@@ -22,11 +28,16 @@ std::vector<MenuEntry> patternMenuEntries() {
           {"Randomize levels", RandomizeLevels, {}},
           {"Randomize switches", RandomizeSwitches, {}},
           {"Clear", ClearLevels, {}},
-          {"Reset", ResetPattern, {}}};
+          {"Reset", ResetPattern, {}},
+          {"-", 0, {}},
+          size};
 }
 
 void PatternMenuArea::mousePressed(Canvas*, Point& point) {
   if (parent() == nullptr || parent()->pressedButton() != rightButton) return;
-  const int32_t command = runPopupMenu(parent(), point, patternMenuEntries());
-  if (command >= 0) editor_->runPatternCommand(command);
+  const int32_t command = runPopupMenu(parent(), point, patternMenuEntries(editor_->scale()));
+  if (command >= FirstSizeCommand && command < FirstSizeCommand + Scale::kSizeCount)
+    editor_->chooseSize(Scale::kSizes[command - FirstSizeCommand]);
+  else if (command >= 0)
+    editor_->runPatternCommand(command);
 }

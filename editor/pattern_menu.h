@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "toolkit/controls/popup_menu.h"
+#include "toolkit/graphics/scale.h"
 #include "toolkit/graphics/widget.h"
 
 class StepGateEditor;
@@ -24,10 +25,14 @@ enum PatternCommand : int32_t {
   FirstFactoryPattern = 100,
 };
 
-std::vector<MenuEntry> patternMenuEntries();
+// The editor's size n of Scale::kSizes is FirstSizeCommand + n, in the menu's "Size" submenu.
+constexpr int32_t FirstSizeCommand = 200;
+
+// The pattern commands, then the sizes with the current one checked.
+std::vector<MenuEntry> patternMenuEntries(Scale current);
 
 // Lies under every control and covers the whole window, so it receives exactly the presses no control
-// takes; a right press opens the menu.
+// takes; a right press opens the menu, and runs the pattern command or takes the size chosen there.
 class PatternMenuArea : public Widget {
 public:
   PatternMenuArea(const Rect& size, StepGateEditor* editor) : Widget(size), editor_(editor) {}

@@ -1,5 +1,5 @@
 // Readout: what the strip at the bottom of the editor says — the control under the pointer or being
-// edited, with its value as the host shows it, a message, or the editor's hints when there is nothing.
+// edited, with its value as a musician reads it, a message, or the editor's hints when there is nothing.
 #pragma once
 
 #include <cstdint>
@@ -21,10 +21,14 @@ public:
   // Values may have changed from elsewhere: the hovered control's text follows.
   void refresh();
   void showMessage(const std::string& text);
+  // A message that gives way to what the strip would show otherwise once the time has passed (as
+  // `expire` finds at the editor's idle), or sooner when the pointer moves to another control.
+  void showMessageFor(const std::string& text, uint32_t milliseconds);
+  void expire();
 
   // What the strip shows while the window is open; empty while it shows the hints.
   std::string text() const;
-  // The control's name and its value and unit as the host shows them, such as "Step 5  0.5000".
+  // The control's name and its value as a musician reads it, such as "Step 5  90 %" or "Switch 3  On".
   std::string textFor(int32_t index) const;
 
 private:
@@ -33,4 +37,7 @@ private:
   StepGate& gate_;
   ReadoutLabel* label_ = nullptr;
   int32_t hovered_ = -1;
+  bool timedMessage_ = false;
+  uint32_t messageShownAt_ = 0;
+  uint32_t messageDuration_ = 0;
 };

@@ -7,6 +7,7 @@
 #include "editor/gain_curve_view.h"
 #include "editor/pattern_menu.h"
 #include "editor/readout_label.h"
+#include "editor/size_memory.h"
 #include "gate/gain_table.h"
 #include "gate/gate_parameter.h"
 #include "gate/step_gate.h"
@@ -31,6 +32,12 @@ constexpr float kInterpolReset = 0.5f;
 constexpr float kBarWidthReset = 1.0f;
 
 constexpr int32_t kMaskBits = 32;
+constexpr uint32_t kRefusedSizeMessageMilliseconds = 2000;
+static_assert(RESOURCE_BACKGROUND_DOUBLE == RESOURCE_BACKGROUND + kDoubleSizeResourceOffset &&
+                  RESOURCE_FADER_TRACK_DOUBLE == RESOURCE_FADER_TRACK + kDoubleSizeResourceOffset &&
+                  RESOURCE_FADER_HANDLE_DOUBLE == RESOURCE_FADER_HANDLE + kDoubleSizeResourceOffset &&
+                  RESOURCE_STEP_BUTTON_DOUBLE == RESOURCE_STEP_BUTTON + kDoubleSizeResourceOffset,
+              "the toolkit finds each bitmap's double-size image at its own number plus the offset");
 // Over the hints line of the background, below the faders' labels.
 const Rect kReadoutStrip{11, 210, 375, 232};
 
@@ -50,8 +57,8 @@ float shownValue(StepGate& gate, int32_t index) {
 StepGateEditor::StepGateEditor(StepGate* gate)
     : GuiEditorBase(gate), gate_(gate), background_(PixmapRef::adopt(new Pixmap(RESOURCE_BACKGROUND))),
       gestures_(*gate), readout_(*gate), patterns_(*gate) {
-  editorRect = {0, 0, static_cast<int16_t>(background_->height()),
-                static_cast<int16_t>(background_->width())};
+  setLayoutSize(background_->width(), background_->height());
+  rememberScaleAt(kSizeMemoryKey, kSizeMemoryValue);
 }
 
 std::unique_ptr<Fader> StepGateEditor::addFader(const Rect& size, int32_t tag) {
@@ -71,7 +78,7 @@ int32_t StepGateEditor::openIn(void* parentWindow) {
   loadOnce(handle_, RESOURCE_FADER_HANDLE);
   loadOnce(button_, RESOURCE_STEP_BUTTON);
   rootView = std::make_unique<RootView>(Rect(0, 0, background_->width(), background_->height()),
-                                        static_cast<HWND>(parentWindow), this);
+                                        static_cast<HWND>(parentWindow), this, scale());
   // No parent, a handle that names no window, or a window the platform would not make: nothing opened,
   // and nothing kept, so a later open with a real window starts afresh.
   if (rootView->windowHandle() == nullptr) {
@@ -119,6 +126,11 @@ void StepGateEditor::closeEditor() {
   track_.reset();
   handle_.reset();
   button_.reset();
+}
+
+void StepGateEditor::onIdle() {
+  GuiEditorBase::onIdle();
+  readout_.expire();
 }
 
 void StepGateEditor::applyUpdate() {
@@ -192,6 +204,15 @@ void StepGateEditor::runPatternCommand(int32_t command) {
     applyPattern(*pattern);
   else if (command == PastePattern)
     readout_.showMessage("Paste refused: " + patterns_.pasteRefusal());
+}
+
+void StepGateEditor::chooseSize(Scale scale) {
+  if (!changeScale(scale))
+    readout_.showMessageFor("This host cannot resize the editor", kRefusedSizeMessageMilliseconds);
+}
+
+bool StepGateEditor::askHostToResize(int32_t width, int32_t height) {
+  return gate_->askHostResizeWindow(width, height);
 }
 
 void StepGateEditor::applyPattern(const Pattern& pattern) {

@@ -30,6 +30,7 @@ public:
 
   int32_t openIn(void* parentWindow) override;
   void closeEditor() override;
+  void onIdle() override;
   void applyUpdate() override;
   // From any thread: records which parameter changed; the next idle moves its control.
   void parameterChanged(int32_t index, float value) override;
@@ -42,6 +43,8 @@ public:
   // A command of the pattern menu: the parameters it changes are written as edits the host is told of,
   // and the editor repaints once.
   void runPatternCommand(int32_t command);
+  // The size chosen in the menu; the readout says so for a while when the host cannot resize.
+  void chooseSize(Scale scale);
   // Why the last paste changed nothing; empty after a paste that took.
   const std::string& pasteRefusal() const { return patterns_.pasteRefusal(); }
   // What the readout strip shows while the window is open; empty while it shows the hints.
@@ -49,6 +52,9 @@ public:
 
   // The control showing parameter `index` while the window is open, else null.
   ValueWidget* controlOf(int32_t index) const;
+
+protected:
+  bool askHostToResize(int32_t width, int32_t height) override;
 
 private:
   std::unique_ptr<Fader> addFader(const Rect& size, int32_t tag);

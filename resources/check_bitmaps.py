@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
-"""Checks the committed editor bitmaps: the format the resource compiler and the bitmap loader accept, the
-sizes and key-colour rules the editor relies on, and that they are exactly what make_bitmaps.py draws now."""
+"""Checks the committed editor bitmaps, each at its own size and at double size: the format the resource
+compiler and the bitmap loader accept, the sizes and key-colour rules the editor relies on, and that they
+are exactly what make_bitmaps.py draws now."""
 
 import os
 import struct
@@ -10,6 +11,7 @@ sys.dont_write_bytecode = True
 import make_bitmaps as art  # noqa: E402
 
 SIZES = {128: (386, 240), 129: (16, 80), 130: (14, 12), 131: (13, 34)}
+SIZES.update({resource + art.DOUBLE_SIZE_OFFSET: (2 * w, 2 * h) for resource, (w, h) in list(SIZES.items())})
 
 failures = []
 
@@ -66,13 +68,13 @@ def transparent_has_no_holes(rows):
 
 def main():
     images = {}
-    for resource, name, build in art.BITMAPS:
+    for resource, name, image in art.all_bitmaps():
         path = os.path.join(art.HERE, name)
         if not check(os.path.exists(path), "%s (resource %d) exists" % (name, resource)):
             continue
         with open(path, "rb") as f:
             data = f.read()
-        check(data == art.encode_bmp(build()), name + ": equals what make_bitmaps.py draws now")
+        check(data == art.encode_bmp(image), name + ": equals what make_bitmaps.py draws now")
         rows = read_bmp(name, data)
         if rows is None:
             continue
@@ -80,40 +82,53 @@ def main():
         if check(size == SIZES[resource], "%s: %d x %d" % ((name,) + SIZES[resource])):
             images[resource] = rows
 
-    background = images.get(128)
-    if background is not None:
-        left, top, right, bottom = art.STRIP
-        strip = {background[y][x] for y in range(top, bottom) for x in range(left, right)}
-        check(strip == {art.STRIP_COLOR}, "background: display strip %s is solid %s" % (art.STRIP, art.STRIP_COLOR))
-        ring = [background[top - 1][x] for x in range(left - 1, right + 1)] + \
-            [background[bottom][x] for x in range(left - 1, right + 1)] + \
-            [background[y][left - 1] for y in range(top, bottom)] + \
-            [background[y][right] for y in range(top, bottom)]
-        check(art.STRIP_COLOR not in ring, "background: the strip has a frame (no strip colour just outside it)")
-
-    handle = images.get(130)
-    if handle is not None:
-        opaque = [p for row in handle for p in row if p != art.KEY]
-        check(len(opaque) < 14 * 12, "handle: has transparent (pure white) pixels")
-        check(len(opaque) >= 14 * 12 * 3 // 4, "handle: at least three quarters opaque")
-        check(all(p != art.KEY for p in handle[art.GRIP_ROW]), "handle: grip row %d fully opaque" % art.GRIP_ROW)
-        check(transparent_has_no_holes(handle), "handle: every pure white pixel lies on the outline, none inside")
-
-    button = images.get(131)
-    if button is not None:
-        off, on = button[:17], button[17:]
-
-        def brightness(frame):
-            return sum(sum(p) for row in frame for p in row)
-
-        check(brightness(on) > brightness(off) * 3 // 2, "step button: on frame (rows 17-33) clearly brighter "
-              "than off frame (rows 0-16)")
+    for scale in (1, 2):
+        check_scaled(images, scale)
 
     if failures:
         print("%d check(s) failed" % len(failures))
         return 1
     print("all bitmap checks passed")
     return 0
+
+
+def check_scaled(images, s):
+    """The rules each size keeps, in its own pixels."""
+    offset = art.DOUBLE_SIZE_OFFSET if s == 2 else 0
+    background = images.get(128 + offset)
+    if background is not None:
+        left, top, right, bottom = (s * edge for edge in art.STRIP)
+        strip = {background[y][x] for y in range(top, bottom) for x in range(left, right)}
+        check(strip == {art.STRIP_COLOR}, "background x%d: display strip %s is solid %s" %
+              (s, art.STRIP, art.STRIP_COLOR))
+        ring = [background[top - 1][x] for x in range(left - 1, right + 1)] + \
+            [background[bottom][x] for x in range(left - 1, right + 1)] + \
+            [background[y][left - 1] for y in range(top, bottom)] + \
+            [background[y][right] for y in range(top, bottom)]
+        check(art.STRIP_COLOR not in ring,
+              "background x%d: the strip has a frame (no strip colour just outside it)" % s)
+
+    handle = images.get(130 + offset)
+    if handle is not None:
+        area = 14 * 12 * s * s
+        opaque = [p for row in handle for p in row if p != art.KEY]
+        check(len(opaque) < area, "handle x%d: has transparent (pure white) pixels" % s)
+        check(len(opaque) >= area * 3 // 4, "handle x%d: at least three quarters opaque" % s)
+        grip = range(s * art.GRIP_ROW, s * art.GRIP_ROW + s)
+        check(all(p != art.KEY for y in grip for p in handle[y]), "handle x%d: grip row %d fully opaque" %
+              (s, art.GRIP_ROW))
+        check(transparent_has_no_holes(handle),
+              "handle x%d: every pure white pixel lies on the outline, none inside" % s)
+
+    button = images.get(131 + offset)
+    if button is not None:
+        off, on = button[:17 * s], button[17 * s:]
+
+        def brightness(frame):
+            return sum(sum(p) for row in frame for p in row)
+
+        check(brightness(on) > brightness(off) * 3 // 2, "step button x%d: on frame (rows 17-33) clearly "
+              "brighter than off frame (rows 0-16)" % s)
 
 
 if __name__ == "__main__":

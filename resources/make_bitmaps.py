@@ -1,6 +1,9 @@
 #!/usr/bin/env python3
 """Draws the editor's four bitmaps (background, fader track, fader handle, step button) and writes them
-as 24-bit BMP files next to this script. Pure standard library, so anyone can regenerate the artwork."""
+as 24-bit BMP files next to this script, each at its own size and at twice that size for editors shown at
+200 % (and scaled down from there at 150 %). The double-size images are drawn, not enlarged: gradients,
+glows and grain are computed for every pixel of the larger image, and lines and letters keep their place
+in the layout at twice the width. Pure standard library, so anyone can regenerate the artwork."""
 
 import os
 import struct
@@ -36,21 +39,42 @@ ACCENT_DIM = (52, 130, 80)
 
 
 class Image:
-    def __init__(self, width, height, color=(0, 0, 0)):
+    """An image laid out in layout pixels; at scale 2 each layout pixel is a block of 2 x 2 pixels. Drawing
+    takes layout coordinates; `shade_each` reaches every pixel for what varies within a layout pixel."""
+
+    def __init__(self, width, height, color=(0, 0, 0), scale=1):
         self.width = width
         self.height = height
-        self.pixels = [[color] * width for _ in range(height)]
+        self.scale = scale
+        self.pixels = [[color] * (width * scale) for _ in range(height * scale)]
 
     def get(self, x, y):
-        return self.pixels[y][x]
+        return self.pixels[y * self.scale][x * self.scale]
+
+    def block(self, x, y):
+        s = self.scale
+        return [(px, py) for py in range(y * s, y * s + s) for px in range(x * s, x * s + s)]
 
     def put(self, x, y, color):
         if 0 <= x < self.width and 0 <= y < self.height:
-            self.pixels[y][x] = color
+            for px, py in self.block(x, y):
+                self.pixels[py][px] = color
 
     def blend(self, x, y, color, alpha):
         if 0 <= x < self.width and 0 <= y < self.height:
-            self.pixels[y][x] = mix(self.pixels[y][x], color, alpha)
+            for px, py in self.block(x, y):
+                self.pixels[py][px] = mix(self.pixels[py][px], color, alpha)
+
+    def shade_each(self, paint):
+        """paint(x, y, fx, fy, px, py) gives each pixel's colour (None keeps it): x, y the layout pixel it
+        lies in, fx, fy its centre in layout coordinates (the layout pixel's own at scale 1), px, py the
+        pixel itself."""
+        s = self.scale
+        for py in range(self.height * s):
+            for px in range(self.width * s):
+                color = paint(px // s, py // s, (px + 0.5) / s - 0.5, (py + 0.5) / s - 0.5, px, py)
+                if color is not None:
+                    self.pixels[py][px] = color
 
     def fill(self, left, top, right, bottom, color):
         for y in range(top, bottom):
@@ -173,13 +197,14 @@ def bevel(image, left, top, right, bottom, upper_left, lower_right):
 
 def panel_base(image):
     """A vertical gradient with a faint horizontal brushed grain, so the panel reads as metal, not paint."""
-    width, height = image.width, image.height
-    for y in range(height):
-        base = mix(PANEL_TOP, PANEL_BOTTOM, y / (height - 1))
-        streak = noise(0, y, 7) * 1.6
-        for x in range(width):
-            grain = streak * (0.6 + 0.4 * noise(x // 23, y, 11)) + noise(x, y, 3) * 0.9
-            image.put(x, y, shade(base, grain))
+    width, height, s = image.width, image.height, image.scale
+
+    def metal(x, y, fx, fy, px, py):
+        base = mix(PANEL_TOP, PANEL_BOTTOM, min(1.0, max(0.0, fy / (height - 1))))
+        grain = noise(0, py, 7) * 1.6 * (0.6 + 0.4 * noise(px // (23 * s), py, 11)) + noise(px, py, 3) * 0.9
+        return shade(base, grain)
+
+    image.shade_each(metal)
     bevel(image, 0, 0, width, height, (92, 97, 105), (16, 17, 19))
     bevel(image, 1, 1, width - 1, height - 1, (70, 74, 81), (24, 25, 28))
 
@@ -248,8 +273,8 @@ def footer(image):
     draw_text(image, FADER_LEFT, 219, "ALT+CLICK: RESET    SHIFT+DRAG: FINE", FONT_SMALL, INK_DIM)
 
 
-def background():
-    image = Image(*EDITOR_SIZE)
+def background(scale=1):
+    image = Image(*EDITOR_SIZE, scale=scale)
     panel_base(image)
     display_bezel(image)
     title(image)
@@ -262,12 +287,10 @@ def background():
 
 # ---- fader track (129) -----------------------------------------------------------------------------
 
-def track():
+def track(scale=1):
     width, height = TRACK_SIZE
-    image = Image(width, height, (27, 29, 33))
-    for y in range(height):
-        for x in range(width):
-            image.put(x, y, shade((27, 29, 33), noise(x, y, 19) * 0.8))
+    image = Image(width, height, (27, 29, 33), scale)
+    image.shade_each(lambda x, y, fx, fy, px, py: shade((27, 29, 33), noise(px, py, 19) * 0.8))
     bevel(image, 0, 0, width, height, (12, 13, 15), (70, 75, 82))
     bevel(image, 1, 1, width - 1, height - 1, (20, 21, 24), (36, 38, 43))
     for value in range(11):
@@ -290,24 +313,25 @@ def track():
 
 # ---- fader handle (130) ----------------------------------------------------------------------------
 
-def handle():
+def handle(scale=1):
     width, height = HANDLE_SIZE
-    image = Image(width, height, KEY)
+    image = Image(width, height, KEY, scale)
     outline = (14, 15, 17)
-    for y in range(height):
-        for x in range(width):
-            corner = x in (0, width - 1) and y in (0, height - 1)
-            if corner:
-                continue
-            if x in (0, width - 1) or y in (0, height - 1):
-                image.put(x, y, outline)
-                continue
-            body = mix((222, 226, 232), (118, 122, 130), (y - 1) / (height - 3))
-            if x == 1 or y == 1:
-                body = shade(body, 18)
-            elif x == width - 2 or y == height - 2:
-                body = shade(body, -26)
-            image.put(x, y, body)
+
+    def cap(x, y, fx, fy, px, py):
+        corner = x in (0, width - 1) and y in (0, height - 1)
+        if corner:
+            return None
+        if x in (0, width - 1) or y in (0, height - 1):
+            return outline
+        body = mix((222, 226, 232), (118, 122, 130), min(1.0, max(0.0, (fy - 1) / (height - 3))))
+        if x == 1 or y == 1:
+            body = shade(body, 18)
+        elif x == width - 2 or y == height - 2:
+            body = shade(body, -26)
+        return body
+
+    image.shade_each(cap)
     image.hline(1, width - 1, GRIP_ROW - 1, (40, 42, 46))
     image.hline(1, width - 1, GRIP_ROW, ACCENT)
     image.hline(1, width - 1, GRIP_ROW + 1, (70, 74, 80))
@@ -319,39 +343,45 @@ def handle():
 def button_frame(image, top, lit):
     width, height = BUTTON_FRAME
     rim = (12, 13, 15)
-    for y in range(height):
-        for x in range(width):
-            corner = x in (0, width - 1) and y in (0, height - 1)
-            edge = x in (0, width - 1) or y in (0, height - 1)
-            if corner:
-                color = mix(PANEL_TOP, PANEL_BOTTOM, (BUTTON_TOP + y) / (EDITOR_SIZE[1] - 1))
-                color = mix(color, rim, 0.5)
-            elif edge:
-                color = rim
-            elif lit:
-                # A diffuse glow: brightest in the middle of the pad, falling off towards its rim.
-                dx = (x - (width - 1) / 2) / (width / 2)
-                dy = (y - (height - 1) / 2) / (height / 2)
-                glow = max(0.0, 1.0 - (dx * dx + dy * dy))
-                color = mix((34, 168, 78), (196, 255, 210), glow * glow)
-            else:
-                # Unlit, the pad still shows a faint green lens so it reads as a switch, not a blank.
-                dx = (x - (width - 1) / 2) / (width / 2)
-                dy = (y - (height - 1) / 2) / (height / 2)
-                lens = max(0.0, 1.0 - (dx * dx + dy * dy))
-                color = mix((52, 58, 58), (36, 40, 40), (y - 1) / (height - 3))
-                color = mix(color, (38, 74, 52), lens * 0.6)
-            if not corner and not edge:
-                if y == 1:
-                    color = shade(color, 22 if not lit else 14)
-                elif y == height - 2 or x == width - 2:
-                    color = shade(color, -12)
-            image.put(x, top + y, color)
+
+    def pad(x, frame_y, fx, fy, px, py):
+        y = frame_y - top
+        fy -= top
+        if not 0 <= y < height:
+            return None
+        corner = x in (0, width - 1) and y in (0, height - 1)
+        edge = x in (0, width - 1) or y in (0, height - 1)
+        if corner:
+            color = mix(PANEL_TOP, PANEL_BOTTOM, (BUTTON_TOP + fy) / (EDITOR_SIZE[1] - 1))
+            color = mix(color, rim, 0.5)
+        elif edge:
+            color = rim
+        elif lit:
+            # A diffuse glow: brightest in the middle of the pad, falling off towards its rim.
+            dx = (fx - (width - 1) / 2) / (width / 2)
+            dy = (fy - (height - 1) / 2) / (height / 2)
+            glow = max(0.0, 1.0 - (dx * dx + dy * dy))
+            color = mix((34, 168, 78), (196, 255, 210), glow * glow)
+        else:
+            # Unlit, the pad still shows a faint green lens so it reads as a switch, not a blank.
+            dx = (fx - (width - 1) / 2) / (width / 2)
+            dy = (fy - (height - 1) / 2) / (height / 2)
+            lens = max(0.0, 1.0 - (dx * dx + dy * dy))
+            color = mix((52, 58, 58), (36, 40, 40), min(1.0, max(0.0, (fy - 1) / (height - 3))))
+            color = mix(color, (38, 74, 52), lens * 0.6)
+        if not corner and not edge:
+            if y == 1:
+                color = shade(color, 22 if not lit else 14)
+            elif y == height - 2 or x == width - 2:
+                color = shade(color, -12)
+        return color
+
+    image.shade_each(pad)
 
 
-def step_button():
+def step_button(scale=1):
     width, height = BUTTON_FRAME
-    image = Image(width, 2 * height)
+    image = Image(width, 2 * height, scale=scale)
     button_frame(image, 0, lit=False)
     button_frame(image, height, lit=True)
     return image
@@ -365,13 +395,27 @@ BITMAPS = (
     (130, "fader_handle.bmp", handle),
     (131, "step_button.bmp", step_button),
 )
+# The toolkit finds a bitmap's double-size image at its own number plus this.
+DOUBLE_SIZE_OFFSET = 1000
+
+
+def double_size_name(name):
+    return name.replace(".bmp", "_2x.bmp")
+
+
+def all_bitmaps():
+    """(resource, file name, the image drawn) for every bitmap at both sizes."""
+    for resource, name, build in BITMAPS:
+        yield resource, name, build()
+        yield resource + DOUBLE_SIZE_OFFSET, double_size_name(name), build(scale=2)
 
 
 def encode_bmp(image):
     """BITMAPFILEHEADER + BITMAPINFOHEADER, 24 bits, BI_RGB, bottom-up rows padded to four bytes."""
-    stride = (image.width * 3 + 3) & ~3
+    width, height = image.width * image.scale, image.height * image.scale
+    stride = (width * 3 + 3) & ~3
     rows = []
-    for y in range(image.height - 1, -1, -1):
+    for y in range(height - 1, -1, -1):
         row = bytearray()
         for r, g, b in image.pixels[y]:
             row += bytes((b, g, r))
@@ -380,14 +424,14 @@ def encode_bmp(image):
     data = b"".join(rows)
     offset = 14 + 40
     header = struct.pack("<2sIHHI", b"BM", offset + len(data), 0, 0, offset)
-    info = struct.pack("<IiiHHIIiiII", 40, image.width, image.height, 1, 24, 0, len(data), 2835, 2835, 0, 0)
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(data), 2835, 2835, 0, 0)
     return header + info + data
 
 
 def main():
-    for _, name, build in BITMAPS:
+    for _, name, image in all_bitmaps():
         with open(os.path.join(HERE, name), "wb") as f:
-            f.write(encode_bmp(build()))
+            f.write(encode_bmp(image))
         print("wrote", name)
 
 

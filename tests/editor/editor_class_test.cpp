@@ -1,5 +1,6 @@
 // Checks the gate's editor through its classes: controls at the live values, the curve drawn at the first
-// idle, program changes and host writes reaching the controls, and no GDI or window left behind.
+// idle, program changes and host writes reaching the controls, sizes chosen with and without the host's
+// room, and no GDI or window left behind.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -25,6 +26,7 @@
 #include "toolkit/graphics/pixmap.h"
 #include "toolkit/graphics/pixmap_ref.h"
 #include "toolkit/graphics/root_view.h"
+#include "tools/gatehost/size_override.h"
 #include "tools/probe/leak_check.h"
 #include "tools/probe/resource_census.h"
 
@@ -162,6 +164,23 @@ TEST(StepGateEditor, ReadoutHintsAreTheBackgroundAtItsPlace) {
   EXPECT_EQ(differing, 0);
 }
 
+// At 200 % every bitmap is its double-size image as it is; the background shows it.
+TEST(StepGateEditor, AtTwoHundredPercentTheBackgroundIsItsDoubleSizeImage) {
+  const PixmapRef background = PixmapRef::adopt(new Pixmap(RESOURCE_BACKGROUND));
+  const PixmapRef doubled = PixmapRef::adopt(new Pixmap(RESOURCE_BACKGROUND_DOUBLE));
+  ASSERT_EQ(doubled->width(), 772);
+  RootView root(Rect(0, 0, 386, 240), nullptr, nullptr, Scale::ofPercent(200));
+  MemorySurface drawn(772, 480, colorBlack);
+  MemorySurface expected(772, 480, colorBlack);
+  {
+    Canvas scaled(&root, drawn.device(), nullptr);
+    background->drawOpaque(&scaled, Rect(0, 0, 386, 240), Point(0, 0));
+    Canvas plain(nullptr, expected.device(), nullptr);
+    doubled->drawOpaque(&plain, Rect(0, 0, 772, 480), Point(0, 0));
+  }
+  EXPECT_TRUE(drawn.samePixelsAs(expected));
+}
+
 TEST(StepGateEditor, ProgramSelectionMovesEveryControlAndAsksForOneUpdate) {
   GateWithEditor edited;
   StepGateEdit& gate = edited.gate;
@@ -214,7 +233,7 @@ TEST(StepGateEditor, ControlEditTellsTheHostAndMovesTheEffect) {
   }
   EXPECT_EQ(fader->shownValue(), 0.375f);
   // A drag, a wheel turn or a reset holds the pointer's messages back: the readout follows the edit.
-  EXPECT_EQ(edited.editor->readout(), "Step 4  0.375000");
+  EXPECT_EQ(edited.editor->readout(), "Step 4  38 %");
   EXPECT_EQ(gate.readParameter(3), 0.375f);
   EXPECT_EQ(gate.program(0).stepLevels[3], 0.375f);
   EXPECT_TRUE(edited.editor->isUpdatePending());
@@ -268,6 +287,100 @@ TEST(StepGateEditor, OpenCloseCyclesLeaveNoGdiObjectOrWindowBehind) {
     close(another.gate);
   });
   EXPECT_TRUE(effects.passed()) << "an editor in each effect: " << effects.description();
+}
+
+namespace {
+
+EditorRect rectOf(PluginEffect& effect) {
+  EditorRect* rect = nullptr;
+  dispatch(effect, Opcode::EditorRect, &rect);
+  return rect != nullptr ? *rect : EditorRect{};
+}
+
+SIZE clientSizeOf(HWND window) {
+  RECT area{};
+  GetClientRect(window, &area);
+  return SIZE{area.right, area.bottom};
+}
+
+} // namespace
+
+// A host that cannot resize keeps the editor, and every pixel beside it, as they were, and the readout
+// says why for two seconds; a host that can is asked for the new size, which opcode 13 then answers, the
+// window takes, and the next editor opens at.
+TEST(StepGateEditor, AChosenSizeTakesTheHostsRoomAndIsRememberedForTheNextEditor) {
+  const SizeOverride noneRemembered(std::nullopt);
+  ManualClock clock(1000);
+  RecordingHost host;
+  GateWithEditor edited(host.callback());
+  HostWindow window(800, 500);
+  rectOf(edited.gate);
+  ASSERT_EQ(dispatch(edited.gate, Opcode::EditorOpen, window.handle()), 1);
+  const auto idle = [&edited] {
+    dispatch(edited.gate, Opcode::EditorIdle);
+    handlePendingMessages();
+  };
+  idle();
+  const HWND editorWindow = edited.editor->openRootView()->windowHandle();
+  const CapturedImage before = captureClientArea(window.handle());
+
+  edited.editor->chooseSize(Scale::ofPercent(200));
+  idle();
+  EXPECT_EQ(rectOf(edited.gate).right, 386);
+  EXPECT_EQ(clientSizeOf(editorWindow).cx, 386);
+  EXPECT_EQ(edited.editor->readout(), "This host cannot resize the editor");
+  const CapturedImage refused = captureClientArea(window.handle());
+  int32_t changedBeside = 0;
+  for (int32_t y = 0; y < 500; ++y)
+    for (int32_t x = 0; x < 800; ++x)
+      changedBeside += (x >= 386 || y >= 240) && !(pixelAt(refused, x, y) == pixelAt(before, x, y)) ? 1 : 0;
+  EXPECT_EQ(changedBeside, 0);
+  clock.advance(1999);
+  idle();
+  EXPECT_EQ(edited.editor->readout(), "This host cannot resize the editor");
+  clock.advance(1);
+  idle();
+  EXPECT_EQ(edited.editor->readout(), "");
+  EXPECT_EQ(rememberedSizePercent(), std::nullopt);
+
+  host.answer(static_cast<int32_t>(HostRequest::ResizeWindow), 1);
+  edited.editor->chooseSize(Scale::ofPercent(200));
+  const std::vector<HostCall> asked = host.callsOf(static_cast<int32_t>(HostRequest::ResizeWindow));
+  ASSERT_EQ(asked.size(), 2u);
+  for (const HostCall& call : asked) {
+    EXPECT_EQ(call.index, 772);
+    EXPECT_EQ(call.value, 480);
+  }
+  EXPECT_EQ(rectOf(edited.gate).right, 772);
+  EXPECT_EQ(rectOf(edited.gate).bottom, 480);
+  EXPECT_EQ(clientSizeOf(editorWindow).cx, 772);
+  EXPECT_EQ(clientSizeOf(editorWindow).cy, 480);
+  EXPECT_EQ(rememberedSizePercent(), 200);
+  dispatch(edited.gate, Opcode::EditorClose);
+
+  GateWithEditor next;
+  EXPECT_EQ(rectOf(next.gate).right, 772);
+  EXPECT_EQ(rectOf(next.gate).bottom, 480);
+}
+
+TEST(StepGateEditor, AHundredSizeChangesLeaveNoGdiObjectOrWindowBehind) {
+  const SizeOverride noneRemembered(std::nullopt);
+  RecordingHost host;
+  host.answer(static_cast<int32_t>(HostRequest::ResizeWindow), 1);
+  GateWithEditor edited(host.callback());
+  OpenEditor editor(edited.gate);
+  const auto changeTo = [&](int32_t change) {
+    edited.editor->chooseSize(Scale::kSizes[change % Scale::kSizeCount]);
+    editor.idle();
+  };
+  // A round of the three sizes first: the platform makes some objects of its own on first use.
+  for (int32_t change = 1; change <= Scale::kSizeCount; ++change) changeTo(change);
+  const int32_t gdi = liveGdiObjects();
+  const int32_t windows = liveWindows();
+  for (int32_t change = 1; change <= 99; ++change) changeTo(change);
+  EXPECT_EQ(edited.editor->scale().percent(), 100);
+  EXPECT_EQ(liveGdiObjects(), gdi);
+  EXPECT_EQ(liveWindows(), windows);
 }
 
 namespace {
@@ -372,33 +485,45 @@ TEST(StepGateEditor, CopiedPatternPastesIntoAnotherInstanceExactlyAndMalformedTe
     EXPECT_EQ(second.gate.readParameter(index), initPattern()[index]) << index;
 }
 
-TEST(StepGateEditor, ReadoutNamesTheControlUnderThePointerWithTheHostsTextAndGivesTheHintsBack) {
+TEST(StepGateEditor,
+     ReadoutNamesTheControlUnderThePointerWithItsValueAsAMusicianReadsItAndGivesTheHintsBack) {
   GateWithEditor edited;
   OpenEditor editor(edited.gate);
-  edited.gate.writeParameter(4, 0.25f);
   editor.idle();
   const struct {
     Point at;
+    int32_t index;
+    float value;
     const char* expected;
   } cases[] = {
-      {Point(87, 150), "Step 5  0.250000"},
-      {Point(57, 93), "Switch 3  1.000000"},
-      {Point(342, 150), "Smooth  0.500000"},
-      {Point(361, 150), "Shift  0.000000"},
-      {Point(200, 40), ""},
+      // Two wheel notches down from full.
+      {Point(87, 150), 4, 1.0f - 0.05f - 0.05f, "Step 5  90 %"},
+      {Point(57, 93), 18, 0.0f, "Switch 3  Off"},
+      {Point(76, 93), 19, 1.0f, "Switch 4  On"},
+      {Point(342, 150), 32, 0.5f, "Smooth  50 %"},
+      {Point(361, 150), 33, 0.5f, "Shift  0.50 step"},
+      {Point(361, 150), 33, 1.0f, "Shift  1.00 step"},
+      {Point(200, 40), 0, 1.0f, ""},
   };
   for (const auto& c : cases) {
+    edited.editor->pointerLeft();
+    edited.gate.writeParameter(c.index, c.value);
     edited.editor->pointerMoved(c.at);
     EXPECT_EQ(edited.editor->readout(), c.expected) << c.at.h << "," << c.at.v;
   }
+  // The host's own text keeps the interface's truncation.
+  char hostText[16] = "";
+  edited.gate.writeParameter(4, 1.0f - 0.05f - 0.05f);
+  edited.gate.fetchParameterValueText(4, hostText);
+  EXPECT_STREQ(hostText, "0.899999");
   // Automation of the control under the pointer shows at the next idle; once the pointer left, it does not.
   const struct {
     Point at;
     int32_t index;
     const char* expected;
   } automated[] = {
-      {Point(87, 150), 4, "Step 5  0.750000"},
-      {Point(18, 150), 0, "Step 1  0.750000"},
+      {Point(87, 150), 4, "Step 5  75 %"},
+      {Point(18, 150), 0, "Step 1  75 %"},
   };
   for (const auto& c : automated) {
     edited.editor->pointerMoved(c.at);

@@ -1,8 +1,10 @@
 // Checks the complete plug-in as a host meets it: the editor opened from the DLL's record, played with real
-// synthesised mouse and keyboard input, telling the host of every edit.
+// synthesised mouse and keyboard input, telling the host of every edit, at 100 and 200 %, and opening at
+// the size remembered or the screen's.
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -12,10 +14,21 @@
 #include "toolkit/graphics/native_handles.h"
 #include "tools/gatehost/editor_session.h"
 #include "tools/gatehost/plugin_library.h"
+#include "tools/gatehost/size_override.h"
 
 namespace {
 
 const char kPlugin[] = "stepgate.dll";
+
+// The editor tests expect no size remembered in the prefix when they begin; a run stopped midway may have
+// left one.
+class NoRememberedSize : public ::testing::Environment {
+public:
+  void SetUp() override { forgetRememberedSize(); }
+};
+
+const ::testing::Environment* const noRememberedSize =
+    ::testing::AddGlobalTestEnvironment(new NoRememberedSize);
 
 // The centre of step button s, and a point on step fader s's handle at the top of its travel.
 POINT buttonCentre(int32_t step) { return {19 + 19 * step, 93}; }
@@ -81,6 +94,45 @@ int32_t countOf(const std::vector<EditNotice>& notices, HostRequest request) {
   for (const EditNotice& notice : notices) count += notice.request == request ? 1 : 0;
   return count;
 }
+
+Gesture menuAt(POINT at, std::vector<std::string> path) {
+  Gesture gesture;
+  gesture.kind = Gesture::Kind::Menu;
+  gesture.from = gesture.to = at;
+  gesture.menuPath = std::move(path);
+  return gesture;
+}
+
+// The screen's density set in the prefix for the processes started in its scope, then put back.
+class DensityOverride {
+public:
+  explicit DensityOverride(std::optional<DWORD> dotsPerInch) : before_(stored()) { store(dotsPerInch); }
+  ~DensityOverride() { store(before_); }
+
+private:
+  static constexpr char kKey[] = "Control Panel\\Desktop";
+  static constexpr char kValue[] = "LogPixels";
+  static std::optional<DWORD> stored() {
+    DWORD value = 0;
+    DWORD size = sizeof value;
+    if (RegGetValueA(HKEY_CURRENT_USER, kKey, kValue, RRF_RT_REG_DWORD, nullptr, &value, &size) !=
+        ERROR_SUCCESS)
+      return std::nullopt;
+    return value;
+  }
+  static void store(std::optional<DWORD> value) {
+    HKEY opened = nullptr;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &opened, nullptr) !=
+        ERROR_SUCCESS)
+      return;
+    const RegistryKey key(opened);
+    if (value.has_value())
+      RegSetValueExA(key.get(), kValue, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&*value), sizeof *value);
+    else
+      RegDeleteValueA(key.get(), kValue);
+  }
+  std::optional<DWORD> before_;
+};
 
 int32_t greenRowIn(const CapturedImage& image, int32_t x) {
   for (int32_t y = 7; y < 72; ++y)
@@ -318,4 +370,85 @@ TEST(PluginEditor, ReadoutShowsWhileThePointerIsOverAControlAndTheHintsComeBack)
   EXPECT_GT(displayPixels, 364 * 22 / 2);
   EXPECT_GT(textPixels, 20);
   EXPECT_EQ(changedAfter, 0);
+}
+
+// Chosen in the menu with real input, 200 % asks the host for 772 x 480, which opcode 13 then answers and
+// the window takes; the curve strip is the 100 % strip with each pixel a 2 x 2 block; a click, a drag and
+// the menu land where twice the 100 % positions are.
+TEST(PluginEditor, AtTwoHundredPercentTheHostIsToldAndRealInputLandsAtTwiceThePositions) {
+  const SizeOverride noneRemembered(std::nullopt);
+  PluginLibrary library(kPlugin);
+  const Pattern pattern = patternOf(library.bank()[3]);
+  PluginHost host(library);
+  for (int32_t index = 0; index < GateParameterCount; ++index) host.writeParameter(index, pattern[index]);
+  host.writeParameter(FirstStepLevel + 2, 1.0f);
+  host.writeParameter(FirstStepSwitch + 4, 1.0f);
+  EditorSession session(host);
+  ASSERT_TRUE(session.isOpen());
+  session.runIdles(3);
+  const CapturedImage small = session.capture();
+  session.perform({menuAt({200, 215}, {"Size", "200 %"})});
+  session.runIdles(3);
+
+  const std::vector<ResizeRequest> requests = host.resizeRequests();
+  ASSERT_EQ(requests.size(), 1u);
+  EXPECT_EQ(requests[0].width, 772);
+  EXPECT_EQ(requests[0].height, 480);
+  EditorRect* rect = nullptr;
+  host.dispatch(Opcode::EditorRect, 0, 0, &rect);
+  ASSERT_NE(rect, nullptr);
+  EXPECT_EQ(rect->right - rect->left, 772);
+  EXPECT_EQ(rect->bottom - rect->top, 480);
+  const HWND editor = GetWindow(session.hostWindow(), GW_CHILD);
+  RECT area{};
+  GetClientRect(editor, &area);
+  EXPECT_EQ(area.right, 772);
+  EXPECT_EQ(area.bottom, 480);
+  const CapturedImage large = session.capture();
+  ASSERT_EQ(large.width, 772);
+  int32_t differing = 0;
+  for (int32_t y = 7; y < 72; ++y)
+    for (int32_t x = 11; x < 309; ++x)
+      for (int32_t corner = 0; corner < 4; ++corner)
+        differing += pixelAt(large, 2 * x + corner % 2, 2 * y + corner / 2) == pixelAt(small, x, y) ? 0 : 1;
+  EXPECT_EQ(differing, 0);
+
+  Gesture drag;
+  drag.kind = Gesture::Kind::Drag;
+  drag.from = {2 * faderHandleTop(2).x, 2 * faderHandleTop(2).y};
+  drag.to = {drag.from.x, drag.from.y + 80};
+  const POINT button = buttonCentre(4);
+  session.perform({click({2 * button.x, 2 * button.y}), drag, menuAt({400, 430}, {"Size"})});
+  session.runIdles(3);
+  EXPECT_EQ(host.readParameter(FirstStepSwitch + 4), 0.0f);
+  // The 80 pixels at 200 % move the fader as 40 do at 100 %: 40 of the 67-pixel travel.
+  EXPECT_NEAR(host.readParameter(FirstStepLevel + 2), 1.0f - 40.0f / 67.0f, 1e-5f);
+  POINT pointer{400, 430};
+  ClientToScreen(editor, &pointer);
+  EXPECT_EQ(session.menuArea().left, pointer.x);
+  EXPECT_EQ(session.menuArea().top, pointer.y);
+}
+
+// Run as gatehost: the screen's density sets the size until a size is remembered, which wins; --size opens
+// at its size and leaves the remembered size as it found it.
+TEST(PluginEditor, OpensAtTheRememberedSizeElseAtTheScreensAndGatehostSizeLeavesTheMemoryAlone) {
+  const struct Case {
+    std::optional<DWORD> density;
+    std::optional<int32_t> remembered;
+    const char* arguments;
+    const char* expected;
+  } cases[] = {
+      {std::nullopt, std::nullopt, "", "editor 386 x 240"},
+      {192, std::nullopt, "", "editor 772 x 480"},
+      {192, 100, "", "editor 386 x 240"},
+      {std::nullopt, 150, "", "editor 579 x 360"},
+      {std::nullopt, 150, "--size 200 --screenshot sized.png", "screenshot: sized.png (772 x 480)"},
+  };
+  for (const Case& c : cases) {
+    const DensityOverride density(c.density);
+    const SizeOverride remembered(c.remembered);
+    const std::string output = runGatehost(std::string("editor stepgate.dll --idles 1 ") + c.arguments);
+    EXPECT_NE(output.find(c.expected), std::string::npos) << c.arguments << "\n" << output;
+    EXPECT_EQ(rememberedSizePercent(), c.remembered) << c.arguments;
+  }
 }

@@ -58,8 +58,9 @@ int32_t ChoiceMenu::runMenu(HWND window) {
   std::vector<MenuEntry> entries;
   for (int32_t i = 0; i < count_; ++i)
     entries.push_back({items_[i].get(), i, {}, marksCurrent && i == current_});
-  const POINT corner{frame.left + size_.left,
-                     frame.top + ((style() & labelMenuAtTop) != 0 ? size_.top : size_.bottom)};
+  const Point at =
+      parent()->toWindow(Point(size_.left, (style() & labelMenuAtTop) != 0 ? size_.top : size_.bottom));
+  const POINT corner{frame.left + at.h, frame.top + at.v};
   const int32_t chosen = runMenuAt(window, corner, MenuButton::left, entries);
   // A listener may have changed the list while the menu was open.
   return holds(chosen) ? chosen : -1;

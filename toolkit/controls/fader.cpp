@@ -51,7 +51,9 @@ void Fader::paintAlong(Canvas* canvas, Axis axis) {
   const float t = (style_ & originBit) != 0 ? value_ : 1.0f - value_;
 
   // Track and handle meet offscreen and reach the window in one copy, so the handle never flickers.
-  OffscreenCanvas offscreen(parent(), controlWidth_, controlHeight_, colorBlack);
+  OffscreenCanvas offscreen(
+      parent(), Rect(size_.left, size_.top, size_.left + controlWidth_, size_.top + controlHeight_),
+      colorBlack);
   if (background_ != nullptr)
     background_->drawOpaque(&offscreen, Rect(0, 0, controlWidth_, controlHeight_), backgroundOffset_);
 

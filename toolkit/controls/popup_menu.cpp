@@ -47,7 +47,8 @@ int32_t runMenuAt(HWND window, POINT screen, MenuButton button, const std::vecto
 int32_t runPopupMenu(RootView* view, Point at, const std::vector<MenuEntry>& entries) {
   HWND window = view != nullptr ? view->windowHandle() : nullptr;
   if (window == nullptr) return -1;
-  POINT screen{at.h, at.v};
+  const Point inWindow = view->toWindow(at);
+  POINT screen{inWindow.h, inWindow.v};
   ClientToScreen(window, &screen);
   const int32_t chosen = runMenuAt(window, screen, MenuButton::right, entries);
   return view->isOpen() ? chosen : -1;

@@ -44,16 +44,17 @@ void TextField::mousePressed(Canvas* canvas, Point&) {
 void TextField::gainFocus() {
   RootView* root = parent();
   if (editBox_ || root == nullptr || root->windowHandle() == nullptr) return;
+  // The box covers the field and its far edges, as the field's outline does.
+  const Rect area = root->toWindow(Rect(size_.left, size_.top, size_.right + 1, size_.bottom + 1));
   WindowHandle box(CreateWindowExA(0, "EDIT", text_, WS_CHILD | WS_VISIBLE | ES_CENTER | ES_AUTOHSCROLL,
-                                   size_.left, size_.top, size_.width() + 1, size_.height() + 1,
-                                   root->windowHandle(), nullptr, static_cast<HINSTANCE>(moduleInstance),
-                                   nullptr));
+                                   area.left, area.top, area.width(), area.height(), root->windowHandle(),
+                                   nullptr, static_cast<HINSTANCE>(moduleInstance), nullptr));
   if (!box) {
     if (root->editingWidget() == this) root->setEditingWidget(nullptr);
     return;
   }
   editBox_ = std::move(box);
-  editFont_ = createTableFont(fontNumber(), 0, FontLook::regular);
+  editFont_ = createTableFont(fontNumber(), 0, FontLook::regular, root->scale());
   SetWindowLongPtrA(editBox_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   SendMessageA(editBox_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(editFont_.get()), TRUE);
   SendMessageA(editBox_.get(), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);

@@ -1,6 +1,7 @@
 // Canvas: a drawing context living for one event over a native device. It owns the pen, brush and font
 // it builds, gives the device its earlier ones back when it goes, and answers the tracking loops'
-// questions about held buttons and the pointer.
+// questions about held buttons and the pointer. Callers draw in the layout's coordinates; a canvas of a
+// root view shown at a larger size draws them at its scale.
 #pragma once
 
 #include <windows.h>
@@ -12,6 +13,7 @@
 #include "toolkit/graphics/native_handles.h"
 #include "toolkit/graphics/point.h"
 #include "toolkit/graphics/rect.h"
+#include "toolkit/graphics/scale.h"
 
 class RootView;
 
@@ -38,6 +40,10 @@ public:
   HDC device() const { return device_; }
   HWND window() const { return window_; }
   RootView* rootView() const { return rootView_; }
+  // The root view's scale (100 % without one), and where layout coordinates lie on the device.
+  Scale scale() const { return scale_; }
+  Point toDevice(Point point) const;
+  Rect toDevice(const Rect& rect) const;
 
   void setPenColor(Color color);
   void setStrokeStyle(LineStyle style);
@@ -61,16 +67,29 @@ public:
   void drawText(const char* text, const Rect& rect, bool opaque, TextAlign align);
 
   ButtonState buttonState() const;
-  // The pointer in the client coordinates of this canvas's window.
+  // The pointer in the layout coordinates of this canvas's window.
   Point& pointerPosition(Point& point) const;
 
 protected:
+  // For a canvas standing for the area of the window whose top left corner is `origin`: its device's
+  // pixels are the window's from there, so what it draws matches the window's pixels once copied.
+  void standFor(Point origin) { origin_ = origin; }
+
   HDC device_;
   HWND window_;
   RootView* rootView_;
 
 private:
   void rebuildPen();
+  int32_t toDevice(int32_t x, int32_t origin) const;
+  // A line at a scale: the pixels the line covers in the layout, each drawn as its block of the device.
+  void fillLine(Point from, Point to);
+  void fillBlocks(const Rect& pixels, HBRUSH brush);
+
+  Scale scale_;
+  Point origin_;
+  // Where the pen stands in layout coordinates, for the lines drawn at a scale.
+  Point penAt_;
 
   int32_t fontSize_ = 0;
   Color fontColor_ = colorWhite;
@@ -83,6 +102,8 @@ private:
   FontHandle font_;
   PenHandle pen_;
   BrushHandle brush_;
+  // The pen's colour, to fill the blocks of a line drawn at a scale.
+  BrushHandle lineBrush_;
   HGDIOBJ savedBrush_ = nullptr;
   HGDIOBJ savedPen_ = nullptr;
   HGDIOBJ savedFont_ = nullptr;

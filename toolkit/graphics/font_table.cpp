@@ -10,14 +10,14 @@ const FontTableEntry fontTable[kFontTableSize] = {
     {"Symbol", 13, 400, familyDecorative},
 };
 
-FontHandle createTableFont(int32_t index, int32_t height, FontLook look) {
+FontHandle createTableFont(int32_t index, int32_t height, FontLook look, Scale scale) {
   if (index < 0 || index >= kFontTableSize) index = 0;
   const FontTableEntry& entry = fontTable[index];
   const bool asListed = look == FontLook::asListed;
   LOGFONTA description;
   std::memset(&description, 0, sizeof description);
   // A negative height asks for the character height itself, internal leading excluded.
-  description.lfHeight = -(height != 0 ? height : entry.defaultSize);
+  description.lfHeight = -scale.length(height != 0 ? height : entry.defaultSize);
   description.lfWeight = asListed ? entry.weight : FW_NORMAL;
   description.lfPitchAndFamily = asListed ? entry.family : familySansVariable;
   description.lfOutPrecision = OUT_STRING_PRECIS;

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "toolkit/graphics/native_handles.h"
+#include "toolkit/graphics/scale.h"
 
 enum FontFamily : uint8_t {
   familySansVariable = 0x22, // variable pitch, sans-serif
@@ -26,5 +27,6 @@ extern const FontTableEntry fontTable[kFontTableSize];
 enum class FontLook { asListed, regular };
 
 // The font of entry `index` (entry 0 for an index outside the table) at a character height in pixels, or
-// at the entry's own height for 0.
-FontHandle createTableFont(int32_t index, int32_t height, FontLook look);
+// at the entry's own height for 0, made for the scale: the height in the layout, the font at the scale's
+// height, so text stays sharp at every size.
+FontHandle createTableFont(int32_t index, int32_t height, FontLook look, Scale scale);

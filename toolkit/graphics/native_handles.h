@@ -7,6 +7,19 @@
 
 #include <utility>
 
+// The description of a bitmap's pixels as rows top first, uncompressed, for reading and writing them
+// (GetDIBits, SetDIBits).
+inline BITMAPINFO topDownPixels(LONG width, LONG height, WORD bitsPerPixel) {
+  BITMAPINFO format{};
+  format.bmiHeader.biSize = sizeof format.bmiHeader;
+  format.bmiHeader.biWidth = width;
+  format.bmiHeader.biHeight = -height;
+  format.bmiHeader.biPlanes = 1;
+  format.bmiHeader.biBitCount = bitsPerPixel;
+  format.bmiHeader.biCompression = BI_RGB;
+  return format;
+}
+
 // One owner of a handle: it moves, never copies, and `Release` gives the handle back when the owner goes
 // or takes another.
 template <typename Handle, typename Release>
@@ -52,6 +65,9 @@ struct DestroyWindowHandle {
 struct FreeGlobalMemory {
   void operator()(HGLOBAL memory) const { GlobalFree(memory); }
 };
+struct CloseRegistryKey {
+  void operator()(HKEY key) const { RegCloseKey(key); }
+};
 
 using PenHandle = UniqueHandle<HPEN, DeleteGdiObject>;
 using BrushHandle = UniqueHandle<HBRUSH, DeleteGdiObject>;
@@ -63,6 +79,8 @@ using MenuHandle = UniqueHandle<HMENU, DestroyMenuHandle>;
 using WindowHandle = UniqueHandle<HWND, DestroyWindowHandle>;
 // A block from GlobalAlloc, until the clipboard takes it over (release).
 using GlobalMemory = UniqueHandle<HGLOBAL, FreeGlobalMemory>;
+// A key opened or created under one of the registry's roots.
+using RegistryKey = UniqueHandle<HKEY, CloseRegistryKey>;
 
 // An object selected into a device for one scope; the object selected before comes back at its end, so
 // the object itself can be deleted after the scope.

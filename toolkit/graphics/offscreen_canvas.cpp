@@ -4,25 +4,30 @@
 #include "toolkit/graphics/root_view.h"
 
 OffscreenCanvas::OffscreenCanvas(RootView* rootView, int32_t width, int32_t height, Color color)
-    : Canvas(rootView, nullptr, nullptr), height_(height), width_(width) {
+    : OffscreenCanvas(rootView, Rect(0, 0, width, height), color) {}
+
+OffscreenCanvas::OffscreenCanvas(RootView* rootView, const Rect& area, Color color)
+    : Canvas(rootView, nullptr, nullptr), height_(area.height()), width_(area.width()) {
+  standFor(Point(area.left, area.top));
+  const Rect pixels = toDevice(Rect(0, 0, width_, height_));
   HWND window = rootView != nullptr ? rootView->windowHandle() : nullptr;
   {
     WindowDevice windowDevice(window);
     memoryDevice_.reset(CreateCompatibleDC(windowDevice.handle()));
-    bitmap_.reset(CreateCompatibleBitmap(windowDevice.handle(), width, height));
+    bitmap_.reset(CreateCompatibleBitmap(windowDevice.handle(), pixels.width(), pixels.height()));
   }
   device_ = memoryDevice_.get();
   SelectObject(device_, bitmap_.get());
 
-  // The outline covers row 0 and column 0, the fill the rest: the far row and column lie outside the bitmap.
-  const Rect whole(0, 0, width, height);
   setBrushColor(color);
   setPenColor(color);
-  paintRect(whole);
-  outlineRect(whole);
+  // The fill inside the outline of a rectangle one pixel larger at the left and top: the whole bitmap.
+  paintRect(Rect(-1, -1, width_, height_));
 }
 
 void OffscreenCanvas::blitTo(Canvas* canvas, Rect rect, Point point) {
-  BitBlt(canvas->device(), rect.left, rect.top, rect.width(), rect.height(), device_, point.h, point.v,
-         SRCCOPY);
+  const Rect target = canvas->toDevice(rect);
+  const Point source = toDevice(point);
+  BitBlt(canvas->device(), target.left, target.top, target.width(), target.height(), device_, source.h,
+         source.v, SRCCOPY);
 }

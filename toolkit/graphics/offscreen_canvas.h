@@ -9,8 +9,12 @@
 
 class OffscreenCanvas : public Canvas {
 public:
-  // The bitmap is compatible with the root view's window and starts entirely in the colour.
+  // The bitmap is compatible with the root view's window, at the root view's scale, and starts entirely
+  // in the colour.
   OffscreenCanvas(RootView* rootView, int32_t width, int32_t height, Color color);
+  // The same for the image of one area of the window, drawn in coordinates relative to its top left
+  // corner: at any scale its pixels are the ones the area takes in the window.
+  OffscreenCanvas(RootView* rootView, const Rect& area, Color color);
 
   int32_t width() const { return width_; }
   int32_t height() const { return height_; }

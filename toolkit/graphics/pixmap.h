@@ -1,17 +1,23 @@
 // Pixmap: a bitmap from the library's own resources, shared by reference count between the editor and
-// the controls, drawn opaquely or with the key colour left out.
+// the controls, drawn opaquely or with the key colour left out, at the scale of the canvas drawn on.
 #pragma once
 
 #include <windows.h>
 
 #include <atomic>
 #include <cstdint>
+#include <vector>
 
 #include "toolkit/graphics/native_handles.h"
 #include "toolkit/graphics/point.h"
 #include "toolkit/graphics/rect.h"
+#include "toolkit/graphics/scale.h"
 
 class Canvas;
+
+// The image of resource N for 200 % is resource N + this, when the library has one: twice the width and
+// height, drawn as it is at 200 % and smoothly scaled down at 150 %.
+constexpr int32_t kDoubleSizeResourceOffset = 1000;
 
 class Pixmap {
 public:
@@ -23,6 +29,7 @@ public:
   Pixmap& operator=(const Pixmap&) = delete;
 
   int32_t resourceId() const { return resourceId_; }
+  // The size at 100 %, in layout pixels.
   int32_t width() const { return width_; }
   int32_t height() const { return height_; }
 
@@ -32,15 +39,38 @@ public:
   // Copies the image area starting at offset, of the rectangle's size, to the rectangle's top left corner.
   void drawOpaque(Canvas* canvas, const Rect& rect, Point offset);
   // The same with every pixel of exactly colorTransparentKey left out, so the canvas shows through.
+  // Drawing never changes the image, so it may be drawn anywhere meanwhile.
   void drawKeyed(Canvas* canvas, const Rect& rect, Point offset);
 
 private:
+  // An area of the image made for a size of the device, kept for the next drawing of it.
+  struct ScaledArea {
+    Rect area;
+    int32_t width;
+    int32_t height;
+    bool keyed;
+    BitmapHandle image;
+    BitmapHandle mask;
+  };
+
   ~Pixmap() = default;
+
+  // Shown at 100 % again, the pixmap keeps no larger image.
+  void dropLargerImages();
+  // The double-size image, loaded at the first drawing above 100 %; null when the library has none.
+  HBITMAP doubleSize();
+  // The area at width x height pixels, resampled from the double-size image where there is one.
+  const ScaledArea& scaledArea(HDC device, const Rect& area, int32_t width, int32_t height, bool keyed);
 
   int32_t resourceId_;
   BitmapHandle bitmap_;
   // Built by the first keyed drawing and kept: the handle pixmap is drawn keyed on every fader refresh.
   BitmapHandle mask_;
+  BitmapHandle double_;
+  BitmapHandle doubleMask_;
+  bool doubleLooked_ = false;
+  // A few areas, the oldest replaced first: a control draws the same one or two areas again and again.
+  std::vector<ScaledArea> scaled_;
   int32_t width_ = 0;
   int32_t height_ = 0;
   // A view the host closed from another thread gives its references back on its window's thread, while

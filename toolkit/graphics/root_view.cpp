@@ -51,16 +51,17 @@ private:
   RootView& view_;
 };
 
-RootView::RootView(const Rect& size, HWND hostWindow, GuiEditorBase* editor)
-    : Widget(size), editor_(editor), hostWindow_(hostWindow) {
+RootView::RootView(const Rect& size, HWND hostWindow, GuiEditorBase* editor, Scale scale)
+    : Widget(size), editor_(editor), hostWindow_(hostWindow), scale_(scale) {
   createNativeWindow();
 }
 
 void RootView::createNativeWindow() {
   if (hostWindow_ == nullptr) return;
   classUse_.emplace(&RootView::editorWindowProc);
-  window_.reset(CreateWindowExA(0, editorClassName(), "Window", WS_CHILD | WS_VISIBLE, 0, 0, size_.width(),
-                                size_.height(), hostWindow_, nullptr, static_cast<HINSTANCE>(moduleInstance),
+  const Rect area = scale_.toWindow(size_);
+  window_.reset(CreateWindowExA(0, editorClassName(), "Window", WS_CHILD | WS_VISIBLE, 0, 0, area.width(),
+                                area.height(), hostWindow_, nullptr, static_cast<HINSTANCE>(moduleInstance),
                                 nullptr));
   if (!window_) {
     classUse_.reset();
@@ -168,7 +169,8 @@ void RootView::paintMessage(HWND window) {
 void RootView::pressMessage(HWND window, LPARAM position) {
   WindowDevice device(window);
   Canvas canvas(this, device.handle(), window);
-  Point point(static_cast<int32_t>(LOWORD(position)), static_cast<int32_t>(HIWORD(position)));
+  Point point = scale_.fromWindow(
+      Point(static_cast<int32_t>(LOWORD(position)), static_cast<int32_t>(HIWORD(position))));
   if (editor_ != nullptr) editor_->gestureBegan();
   mousePressed(&canvas, point);
   if (editor_ != nullptr) editor_->gestureEnded();
@@ -185,8 +187,8 @@ void RootView::pointerMessage(LPARAM position) {
     if (focus != window_.get() && IsChild(window_.get(), focus) == 0) focusBefore_ = SetFocus(window_.get());
   }
   if (editor_ != nullptr)
-    editor_->pointerMoved(
-        Point(static_cast<int16_t>(LOWORD(position)), static_cast<int16_t>(HIWORD(position))));
+    editor_->pointerMoved(scale_.fromWindow(
+        Point(static_cast<int16_t>(LOWORD(position)), static_cast<int16_t>(HIWORD(position)))));
 }
 
 void RootView::pointerLeaveMessage() {
@@ -201,7 +203,7 @@ void RootView::pointerLeaveMessage() {
 void RootView::wheelMessage(WPARAM first, LPARAM second) {
   POINT at{static_cast<int16_t>(LOWORD(second)), static_cast<int16_t>(HIWORD(second))};
   ScreenToClient(window_.get(), &at);
-  const Point point(at.x, at.y);
+  const Point point = scale_.fromWindow(Point(at.x, at.y));
   if (!point.liesIn(Rect(0, 0, size_.width(), size_.height()))) {
     // Not over the editor: the wheel is the host's. A host that hands wheels to its focused child (still
     // this window) sends it straight back: that one is dropped, or the two would pass it on for ever.
@@ -305,10 +307,26 @@ void RootView::throttledIdle() {
   if (editor_ != nullptr) editor_->throttledIdle();
 }
 
-bool RootView::resizeTo(int32_t width, int32_t height) {
-  if (!isOpen_ || (width == size_.width() && height == size_.height())) return false;
-  size_.right = size_.left + width;
-  size_.bottom = size_.top + height;
+void RootView::setScale(Scale scale) {
+  if (scale == scale_) return;
+  // An open edit box was placed and sized for the old scale.
+  if (editingWidget_ != nullptr) {
+    editingWidget_->dropFocus();
+    editingWidget_ = nullptr;
+  }
+  scale_ = scale;
+  if (!window_) return;
+  const Rect area = scale_.toWindow(size_);
+  resizeWindow(window_.get(), area.width(), area.height());
+  InvalidateRect(window_.get(), nullptr, FALSE);
+}
+
+bool RootView::resizeTo(int32_t layoutWidth, int32_t layoutHeight) {
+  if (!isOpen_ || (layoutWidth == size_.width() && layoutHeight == size_.height())) return false;
+  size_.right = size_.left + layoutWidth;
+  size_.bottom = size_.top + layoutHeight;
+  const int32_t width = scale_.toWindow(size_).width();
+  const int32_t height = scale_.toWindow(size_).height();
 
   const int32_t border = 2 * GetSystemMetrics(SM_CYDLGFRAME);
   int32_t dx = 0;

@@ -1,5 +1,7 @@
 // RootView: the editor window as the toolkit sees it. Owns the native child window inside the host's
 // window, the backdrop and the child widgets; turns paint and button-press messages into widget calls.
+// It alone knows the scale the window shows its widgets at: widgets keep their layout at 100 %, and the
+// root view maps their geometry to the window and the window's positions back.
 #pragma once
 
 #include <windows.h>
@@ -14,14 +16,16 @@
 #include "toolkit/graphics/editor_class_use.h"
 #include "toolkit/graphics/native_handles.h"
 #include "toolkit/graphics/pixmap_ref.h"
+#include "toolkit/graphics/scale.h"
 #include "toolkit/graphics/widget.h"
 
 class GuiEditorBase;
 
 class RootView : public Widget {
 public:
-  // Creates the native window inside hostWindow at once; a null host window gives a view without one.
-  RootView(const Rect& size, HWND hostWindow, GuiEditorBase* editor);
+  // Creates the native window inside hostWindow at once, of the size at the scale; a null host window
+  // gives a view without one.
+  RootView(const Rect& size, HWND hostWindow, GuiEditorBase* editor, Scale scale = Scale());
   ~RootView() override;
 
   // Lets a view go, from any thread. On its window's thread (or without a window) with none of its
@@ -59,6 +63,13 @@ public:
   void throttledIdle();
   bool resizeTo(int32_t width, int32_t height);
 
+  Scale scale() const { return scale_; }
+  // The window takes the size of the view at the scale and is painted anew; an edit in progress ends.
+  void setScale(Scale scale);
+  // Where widget geometry lies in the window.
+  Point toWindow(Point point) const { return scale_.toWindow(point); }
+  Rect toWindow(const Rect& rect) const { return scale_.toWindow(rect); }
+
   // The button whose press is being handled (leftButton or rightButton).
   ButtonState pressedButton() const { return pressedButton_; }
   HWND windowHandle() const { return window_.get(); }
@@ -84,6 +95,7 @@ private:
 
   GuiEditorBase* editor_;
   HWND hostWindow_;
+  Scale scale_;
   PixmapRef backdrop_;
   std::vector<std::unique_ptr<Widget>> widgets_;
   Widget* modalWidget_ = nullptr;

@@ -1,12 +1,14 @@
 // `gatehost editor PLUGIN.dll`: opens the plug-in's editor as a host does, optionally plays scripted real
 // input on it, writes a screenshot, and lists the automation notices the plug-in sent.
 #include <cstdio>
+#include <optional>
 
 #include "tools/gatehost/commands.h"
 #include "tools/gatehost/editor_session.h"
 #include "tools/gatehost/patch_options.h"
 #include "tools/gatehost/png_file.h"
 #include "tools/gatehost/report.h"
+#include "tools/gatehost/size_override.h"
 
 namespace {
 
@@ -20,12 +22,14 @@ const std::string kUsage =
                 "  --wheel [shift:]X,Y:DELTA            the wheel turned over X,Y (120 a notch, + up)\n"
                 "  --hover X,Y                          the pointer moved to X,Y and left there\n"
                 "  --menu-screenshot FILE.png  the screen around the editor while the last --menu is open\n"
-                "  --idles N              idle ticks before the input and after it (default 10)\n") +
+                "  --idles N              idle ticks before the input and after it (default 10)\n"
+                "  --size 100|150|200     open the editor at that size, as if chosen in its menu (the\n"
+                "                         size remembered for the user is put back afterwards)\n") +
     kPatchUsage;
 
-const std::set<std::string> kKnown = {"screenshot", "click",   "right-click", "drag",
-                                      "menu",       "wheel",   "hover",       "menu-screenshot",
-                                      "idles",      "program", "bank",        "set"};
+const std::set<std::string> kKnown = {
+    "screenshot",      "click", "right-click", "drag", "menu", "wheel", "hover",
+    "menu-screenshot", "idles", "program",     "bank", "set",  "size"};
 
 // Gestures run in the order given on the command line.
 bool collectGestures(int argc, char** argv, std::vector<Gesture>& gestures, std::string& error) {
@@ -73,6 +77,10 @@ int runEditor(int argc, char** argv) {
   if (!options.unknown(kKnown).empty())
     return usageError("unknown option " + options.unknown(kKnown)[0], kUsage.c_str());
   if (idles < 1 || idles > 100000) return usageError("--idles must lie in 1 to 100000", kUsage.c_str());
+  const int size = options.integer("size", 0);
+  if (reportErrors(options.errors(), kUsage.c_str())) return 2;
+  if (options.has("size") && size != 100 && size != 150 && size != 200)
+    return usageError("--size must be 100, 150 or 200", kUsage.c_str());
   std::vector<Gesture> gestures;
   std::string error;
   if (!collectGestures(argc, argv, gestures, error)) return usageError(error, kUsage.c_str());
@@ -82,6 +90,8 @@ int runEditor(int argc, char** argv) {
   PluginHost host(library);
   if (host.record() == nullptr) return refusedRecord();
   if (!applyPatchOptions(options, library, host, error)) return usageError(error, kUsage.c_str());
+  std::optional<SizeOverride> sizeChosen;
+  if (options.has("size")) sizeChosen.emplace(size);
   EditorSession session(host);
   if (!session.isOpen()) {
     std::fprintf(stderr, "gatehost: the plug-in has no editor, or its window could not be opened\n");

@@ -16,7 +16,7 @@ constexpr auto kSettleLimit = std::chrono::milliseconds(500);
 // A margin around the editor and its open menus in the picture of them.
 constexpr LONG kMenuMargin = 8;
 
-// Grows the area to hold every visible popup menu window.
+// Grows the area to hold every visible popup menu window; an empty area takes the first as it is.
 BOOL CALLBACK addMenuWindow(HWND window, LPARAM area) {
   if (!isVisiblePopupMenu(window)) return TRUE;
   RECT menu{};
@@ -37,12 +37,19 @@ EditorSession::EditorSession(PluginHost& host) : host_(&host) {
   if (!window_) return;
   SetWindowLongPtrA(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   subclass_.emplace(window_.get(), &EditorSession::windowProc);
+  resizeOnRequestOf(host);
   host.dispatch(Opcode::EditorOpen, 0, 0, window_.get());
   SetTimer(window_.get(), kIdleTimer, kIdleMilliseconds, nullptr);
 }
 
+void EditorSession::resizeOnRequestOf(PluginHost& host) {
+  host.setResizer([this](int32_t width, int32_t height) { resizeClientArea(window_.get(), width, height); });
+}
+
 void EditorSession::closeEditor() {
-  if (host_ != nullptr) host_->dispatch(Opcode::EditorClose);
+  if (host_ == nullptr) return;
+  host_->dispatch(Opcode::EditorClose);
+  host_->setResizer(nullptr);
   host_ = nullptr;
 }
 
@@ -51,6 +58,7 @@ bool EditorSession::openEditorOf(PluginHost& host) {
   host_ = &host;
   EditorRect* rect = nullptr;
   host.dispatch(Opcode::EditorRect, 0, 0, &rect);
+  resizeOnRequestOf(host);
   return host.dispatch(Opcode::EditorOpen, 0, 0, window_.get()) == 1;
 }
 
@@ -126,9 +134,11 @@ void EditorSession::perform(const std::vector<Gesture>& gestures) {
       pressesBefore = presses_.load();
     };
     sync.menuShown = [this] {
+      menuArea_ = RECT{};
+      EnumWindows(addMenuWindow, reinterpret_cast<LPARAM>(&menuArea_));
       RECT area{};
       GetWindowRect(window_.get(), &area);
-      EnumWindows(addMenuWindow, reinterpret_cast<LPARAM>(&area));
+      UnionRect(&area, &area, &menuArea_);
       InflateRect(&area, kMenuMargin, kMenuMargin);
       menuCapture_ = captureScreenArea(area);
     };

@@ -1,6 +1,7 @@
 // EditorSession: the plug-in's editor opened the way a host opens it — its size asked with opcode 13,
 // a top-level window of that size as the parent, opcode 14, idle ticks (opcode 19) about 30 times a
-// second from the message loop, and opcode 15 at the end.
+// second from the message loop, the window resized whenever the editor asks (request 15), and opcode 15
+// at the end.
 #pragma once
 
 #include <windows.h>
@@ -42,6 +43,8 @@ public:
   CapturedImage capture() const;
   // The screen around the editor the last time a gesture's menu was open: the editor and the menu.
   const CapturedImage& menuCapture() const { return menuCapture_; }
+  // Where on the screen the menus open then lay, all of them together.
+  const RECT& menuArea() const { return menuArea_; }
   // Opcode 15, then the window goes.
   void close();
   // Opcode 15 alone: the window stays, for the editor of another effect, which openEditorOf opens in it
@@ -50,6 +53,8 @@ public:
   bool openEditorOf(PluginHost& host);
 
 private:
+  // The window takes the size the host's editor asks for (request 15).
+  void resizeOnRequestOf(PluginHost& host);
   static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void pumpOnce(DWORD waitMilliseconds);
   void waitForProgress();
@@ -68,4 +73,5 @@ private:
   // Button presses the editor window has received (its parent is told of each before the window is).
   std::atomic<int32_t> presses_{0};
   CapturedImage menuCapture_;
+  RECT menuArea_{};
 };

@@ -51,8 +51,8 @@ intptr_t PluginHost::dispatch(Opcode opcode, int32_t index, intptr_t value, void
   return record_->dispatchFn(record_, static_cast<int32_t>(opcode), index, value, data, scalar);
 }
 
-intptr_t PLUGIN_CDECL PluginHost::receive(PluginRecord* record, int32_t request, int32_t index, intptr_t,
-                                          void*, float scalar) {
+intptr_t PLUGIN_CDECL PluginHost::receive(PluginRecord* record, int32_t request, int32_t index,
+                                          intptr_t value, void*, float scalar) {
   if (static_cast<HostRequest>(request) == HostRequest::Version) return kHostVersion;
   PluginHost* host = hostOf(record);
   if (host == nullptr) {
@@ -60,12 +60,12 @@ intptr_t PLUGIN_CDECL PluginHost::receive(PluginRecord* record, int32_t request,
     ++strayRequests;
     return 0;
   }
-  return host->answer(static_cast<HostRequest>(request), index, scalar);
+  return host->answer(static_cast<HostRequest>(request), index, value, scalar);
 }
 
 int32_t PluginHost::requestsAfterClose() { return strayRequests.load(); }
 
-intptr_t PluginHost::answer(HostRequest request, int32_t index, float scalar) {
+intptr_t PluginHost::answer(HostRequest request, int32_t index, intptr_t value, float scalar) {
   ++requestCount_;
   switch (request) {
   case HostRequest::ParameterEdited:
@@ -82,6 +82,16 @@ intptr_t PluginHost::answer(HostRequest request, int32_t index, float scalar) {
   case HostRequest::TimeInfo:
     ++timeRequests_;
     return withholdTime_ ? 0 : reinterpret_cast<intptr_t>(&time_);
+  case HostRequest::ResizeWindow: {
+    const int32_t height = static_cast<int32_t>(value);
+    {
+      std::lock_guard<std::mutex> guard(automationLock_);
+      resizeRequests_.push_back({index, height});
+    }
+    if (refuseResizing_ || !resizer_) return 0;
+    resizer_(index, height);
+    return 1;
+  }
   default:
     return 0;
   }
@@ -92,6 +102,11 @@ std::vector<AutomationNotice> PluginHost::automation() const {
   for (const EditNotice& notice : editNotices())
     if (notice.request == HostRequest::ParameterEdited) changes.push_back({notice.index, notice.value});
   return changes;
+}
+
+std::vector<ResizeRequest> PluginHost::resizeRequests() const {
+  std::lock_guard<std::mutex> guard(automationLock_);
+  return resizeRequests_;
 }
 
 std::vector<EditNotice> PluginHost::editNotices() const {

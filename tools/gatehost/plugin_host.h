@@ -19,6 +19,12 @@ struct AutomationNotice {
   float value;
 };
 
+// A request 15: the editor asked for its window to be made this size.
+struct ResizeRequest {
+  int32_t width;
+  int32_t height;
+};
+
 // A change (request 0) or the begin (43) or end (44) of a gesture around changes, in the order received.
 struct EditNotice {
   HostRequest request;
@@ -65,6 +71,13 @@ public:
   HostTimeInfo& time() { return time_; }
   // Answer request 7 with no record at all.
   void withholdTime(bool withhold) { withholdTime_ = withhold; }
+  // Who makes room for the editor on request 15, on the thread that asks; without one, or while
+  // refusing, the request is answered 0 (this host cannot resize).
+  void setResizer(std::function<void(int32_t width, int32_t height)> resizer) {
+    resizer_ = std::move(resizer);
+  }
+  void refuseResizing(bool refuse) { refuseResizing_ = refuse; }
+  std::vector<ResizeRequest> resizeRequests() const;
   // A copy: the callback may be adding notices from another thread meanwhile.
   std::vector<AutomationNotice> automation() const;
   std::vector<EditNotice> editNotices() const;
@@ -76,16 +89,19 @@ public:
 private:
   static intptr_t PLUGIN_CDECL receive(PluginRecord* record, int32_t request, int32_t index, intptr_t value,
                                        void* data, float scalar);
-  intptr_t answer(HostRequest request, int32_t index, float scalar);
+  intptr_t answer(HostRequest request, int32_t index, intptr_t value, float scalar);
   std::string text(Opcode opcode, int32_t index);
 
   PluginRecord* record_ = nullptr;
   HostTimeInfo time_{};
   bool withholdTime_ = false;
+  std::function<void(int32_t, int32_t)> resizer_;
+  bool refuseResizing_ = false;
   std::function<void()> idleHandler_;
   // What the callback records is shared: a host may call the effect from several threads at once.
   mutable std::mutex automationLock_;
   std::vector<EditNotice> editNotices_;
+  std::vector<ResizeRequest> resizeRequests_;
   std::atomic<int32_t> idleRequests_{0};
   std::atomic<int32_t> timeRequests_{0};
   std::atomic<int32_t> requestCount_{0};

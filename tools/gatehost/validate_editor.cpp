@@ -15,8 +15,17 @@ namespace {
 constexpr int32_t kCycles = 100;
 constexpr int32_t kIdlesPerCycle = 2;
 constexpr int32_t kAudioBlock = 256;
-constexpr int16_t kEditorWidth = 386;
-constexpr int16_t kEditorHeight = 240;
+constexpr int32_t kEditorWidth = 386;
+constexpr int32_t kEditorHeight = 240;
+
+// The editor's size at 100, 150 or 200 %, whichever its user or the screen chose.
+bool isEditorSize(const EditorRect& rect) {
+  for (const int32_t percent : {100, 150, 200})
+    if (rect.right - rect.left == kEditorWidth * percent / 100 &&
+        rect.bottom - rect.top == kEditorHeight * percent / 100)
+      return true;
+  return false;
+}
 // A host's audio thread delivers a block per period and automation arrives at a steady pace; threads that
 // never paused would only starve the window's thread on a small machine and test nothing more.
 constexpr auto kAudioPeriod = std::chrono::milliseconds(1);
@@ -87,8 +96,8 @@ void editorCycle(Validator& validator, PluginHost& host, EditorSession& session,
   }
   EditorRect* rect = nullptr;
   validator.check(host.dispatch(Opcode::EditorRect, 0, 0, &rect) == 1 && rect != nullptr &&
-                      rect->right - rect->left == kEditorWidth && rect->bottom - rect->top == kEditorHeight,
-                  name + ": the editor is not 386 by 240");
+                      isEditorSize(*rect),
+                  name + ": the editor is not 386 by 240 at 100, 150 or 200 %");
   validator.check(host.dispatch(Opcode::EditorOpen, 0, 0, session.hostWindow()) != 0,
                   name + ": the editor did not open");
   if (cycle % 3 == 1) host.dispatch(Opcode::EditorOpen, 0, 0, session.hostWindow());

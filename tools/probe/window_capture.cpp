@@ -18,14 +18,8 @@ CapturedImage captureDevice(HWND window, int32_t x, int32_t y, int32_t width, in
     BitBlt(copyDevice.get(), 0, 0, width, height, windowDevice.handle(), x, y, SRCCOPY);
   }
 
-  BITMAPINFO format{};
-  format.bmiHeader.biSize = sizeof format.bmiHeader;
-  format.bmiHeader.biWidth = width;
-  // Negative: rows top first, as PNG wants them.
-  format.bmiHeader.biHeight = -height;
-  format.bmiHeader.biPlanes = 1;
-  format.bmiHeader.biBitCount = 24;
-  format.bmiHeader.biCompression = BI_RGB;
+  // Rows top first, as PNG wants them.
+  BITMAPINFO format = topDownPixels(width, height, 24);
   // Device-independent rows are padded to 4 bytes and hold blue, green, red.
   const size_t stride = (static_cast<size_t>(width) * 3 + 3) & ~static_cast<size_t>(3);
   std::vector<uint8_t> rows(stride * static_cast<size_t>(height));

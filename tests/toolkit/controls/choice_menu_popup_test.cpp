@@ -90,8 +90,9 @@ struct MenuScene {
   ChoiceMenu* menu;
   PressProbe* probe;
 
-  MenuScene(int32_t style, Pixmap* background, Pixmap* pressedLook)
-      : menu(window.add(std::make_unique<ChoiceMenu>(kMenuArea, &log, 9, background, pressedLook, style))),
+  MenuScene(int32_t style, Pixmap* background, Pixmap* pressedLook, Scale scale = Scale())
+      : window(scale),
+        menu(window.add(std::make_unique<ChoiceMenu>(kMenuArea, &log, 9, background, pressedLook, style))),
         probe(window.add(std::make_unique<PressProbe>(kProbeArea))) {
     for (const char* text : {"Sine", "Square", "-", "Saw"}) menu->insertItem(text, -1);
     window.root().redrawWidget(nullptr);
@@ -102,7 +103,7 @@ struct MenuScene {
     const int32_t menus = liveMenus();
     std::atomic<bool> done{false};
     std::thread input(visitMenu, window.window(), &visit, &done);
-    EXPECT_TRUE(movePointerTo(window.window(), kOnMenu));
+    EXPECT_TRUE(movePointerTo(window.window(), window.root().toWindow(kOnMenu)));
     pressLeftButton();
     const bool finished = handleMessagesUntil([&] { return done.load(); }, 15000);
     input.join();
@@ -183,20 +184,25 @@ TEST(ChoiceMenuPopup, StyleChoosesWhereTheMenuOpensAndWhetherTheCurrentEntryIsMa
     int32_t style;
     int32_t menuTop;
     bool marked;
+    int32_t percent;
   };
   const Case cases[] = {
-      {0, kMenuArea.bottom, false},
-      {labelMenuAtTop, kMenuArea.top, false},
-      {labelMenuMarksCurrent, kMenuArea.bottom, true},
-      {labelMenuAtTop | labelMenuMarksCurrent, kMenuArea.top, true},
+      {0, kMenuArea.bottom, false, 100},
+      {labelMenuAtTop, kMenuArea.top, false, 100},
+      {labelMenuMarksCurrent, kMenuArea.bottom, true, 100},
+      {labelMenuAtTop | labelMenuMarksCurrent, kMenuArea.top, true, 100},
+      // At a scale, at the control's place in the window.
+      {0, kMenuArea.bottom, false, 200},
   };
   for (const Case& c : cases) {
-    MenuScene scene(c.style, nullptr, nullptr);
+    const Scale scale = Scale::ofPercent(c.percent);
+    MenuScene scene(c.style, nullptr, nullptr, scale);
     ASSERT_TRUE(scene.menu->selectItem(3));
     MenuVisit visit(Action::escape);
     scene.run(visit);
     ASSERT_TRUE(visit.opened);
-    POINT corner{kMenuArea.left, c.menuTop};
+    const Point at = scale.toWindow(Point(kMenuArea.left, c.menuTop));
+    POINT corner{at.h, at.v};
     ClientToScreen(scene.window.window(), &corner);
     EXPECT_EQ(visit.placement.left, corner.x) << "style " << c.style;
     EXPECT_EQ(visit.placement.top, corner.y) << "style " << c.style;

@@ -13,8 +13,8 @@ HostWindow& sharedHost() {
 
 } // namespace
 
-ControlsWindow::ControlsWindow()
-    : root_(std::make_unique<RootView>(Rect(0, 0, kWidth, kHeight), sharedHost().handle(), nullptr)) {
+ControlsWindow::ControlsWindow(Scale scale)
+    : root_(std::make_unique<RootView>(Rect(0, 0, kWidth, kHeight), sharedHost().handle(), nullptr, scale)) {
   UpdateWindow(root_->windowHandle());
   handlePendingMessages();
 }

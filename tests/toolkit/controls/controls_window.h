@@ -28,8 +28,9 @@ public:
   static constexpr int32_t kWidth = 240;
   static constexpr int32_t kHeight = 160;
 
-  // The root view fills the host window's client area; it has been painted once on return.
-  ControlsWindow();
+  // The root view fills the host window's client area at 100 % (at a larger scale its window reaches past
+  // it); it has been painted once on return.
+  explicit ControlsWindow(Scale scale = Scale());
   ~ControlsWindow();
 
   ControlsWindow(const ControlsWindow&) = delete;

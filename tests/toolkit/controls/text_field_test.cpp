@@ -45,13 +45,14 @@ struct FieldScene {
   EditLog log;
   TextField* field;
 
-  explicit FieldScene(const char* text)
-      : field(window.add(std::make_unique<TextField>(kFieldArea, &log, 5, text, nullptr, 0))) {}
+  explicit FieldScene(const char* text, Scale scale = Scale())
+      : window(scale), field(window.add(std::make_unique<TextField>(kFieldArea, &log, 5, text, nullptr, 0))) {
+  }
 
   // Presses on the field and holds the button until the press has opened the box, as a user's slower
   // hand does.
   bool clickField() {
-    if (!movePointerTo(window.window(), kInsideField)) return false;
+    if (!movePointerTo(window.window(), window.root().toWindow(kInsideField))) return false;
     pressLeftButton();
     const bool opened = handleMessagesUntil([&] { return field->editBox() != nullptr; });
     releaseLeftButton();
@@ -115,16 +116,20 @@ TEST(TextField, AnEditReportsOnceWhenTheTextChangedAndNeverWhenNot) {
   }
 }
 
+// At a scale, the box covers the field's place in the window, with the font at the scaled height.
 TEST(TextField, TheBoxCoversTheFieldOnePixelLargerWithTheFieldsFont) {
   struct Case {
     int32_t fontNumber;
     const char* face;
     LONG height;
+    int32_t percent;
   };
-  const Case cases[] = {
-      {3, "Arial", -12}, {0, "Arial", -12}, {1, "Arial", -18}, {6, "Symbol", -13}, {9, "Arial", -12}};
+  const Case cases[] = {{3, "Arial", -12, 100},  {0, "Arial", -12, 100}, {1, "Arial", -18, 100},
+                        {6, "Symbol", -13, 100}, {9, "Arial", -12, 100}, {3, "Arial", -24, 200},
+                        {1, "Arial", -27, 150}};
   for (const Case& c : cases) {
-    FieldScene scene("text");
+    const Scale scale = Scale::ofPercent(c.percent);
+    FieldScene scene("text", scale);
     scene.field->changeFont(c.fontNumber);
     ASSERT_TRUE(scene.clickField());
     HWND box = scene.field->editBox();
@@ -132,10 +137,12 @@ TEST(TextField, TheBoxCoversTheFieldOnePixelLargerWithTheFieldsFont) {
     RECT place{};
     GetWindowRect(box, &place);
     MapWindowPoints(HWND_DESKTOP, scene.window.window(), reinterpret_cast<POINT*>(&place), 2);
-    EXPECT_EQ(place.left, kFieldArea.left);
-    EXPECT_EQ(place.top, kFieldArea.top);
-    EXPECT_EQ(place.right - place.left, kFieldArea.width() + 1);
-    EXPECT_EQ(place.bottom - place.top, kFieldArea.height() + 1);
+    const Rect area =
+        scale.toWindow(Rect(kFieldArea.left, kFieldArea.top, kFieldArea.right + 1, kFieldArea.bottom + 1));
+    EXPECT_EQ(place.left, area.left) << c.percent;
+    EXPECT_EQ(place.top, area.top) << c.percent;
+    EXPECT_EQ(place.right - place.left, area.width()) << c.percent;
+    EXPECT_EQ(place.bottom - place.top, area.height()) << c.percent;
     const LONG style = GetWindowLongA(box, GWL_STYLE);
     EXPECT_EQ(style & (WS_CHILD | WS_VISIBLE | ES_CENTER | ES_AUTOHSCROLL),
               WS_CHILD | WS_VISIBLE | ES_CENTER | ES_AUTOHSCROLL);

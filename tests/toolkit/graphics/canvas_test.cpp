@@ -1,6 +1,6 @@
 // Checks Canvas on real GDI memory devices: outline and fill meeting without overlap, fonts from the
 // table, text alignment and the opaque background, pen styles, giving the device its objects back,
-// and the button and pointer queries through scripted and real input.
+// drawing at a root view's scale, and the button and pointer queries through scripted and real input.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -12,6 +12,7 @@
 #include "tests/toolkit/support/scripted_input.h"
 #include "toolkit/graphics/canvas.h"
 #include "toolkit/graphics/native_handles.h"
+#include "toolkit/graphics/root_view.h"
 #include "tools/probe/resource_census.h"
 #include "tools/probe/synthesised_input.h"
 
@@ -236,6 +237,50 @@ TEST(Canvas, LinesAndPixelsLandWhereAsked) {
   // LineTo leaves the end point itself undrawn.
   EXPECT_FALSE(surface.pixel(6, 2).differsFrom(colorBlack));
   EXPECT_FALSE(surface.pixel(8, 8).differsFrom(colorYellow));
+}
+
+// Lines of every slope, a polyline, a frame, a fill and a pixel: at 150 and 200 % each window pixel shows
+// the layout pixel whose block holds it, as drawn at 100 %; fonts take the scaled height.
+TEST(Canvas, AtAScaleEveryPixelOfLinesFramesAndFillsBecomesItsBlock) {
+  const auto draw = [](Canvas& canvas) {
+    canvas.setPenColor(colorRed);
+    // Long ones, then a tie between two pixels in each of the eight directions.
+    const Point lines[][2] = {{{2, 3}, {20, 9}},   {{30, 2}, {34, 20}}, {{5, 20}, {6, 21}},
+                              {{15, 28}, {3, 24}}, {{0, 10}, {2, 11}},  {{3, 11}, {5, 10}},
+                              {{8, 10}, {6, 11}},  {{9, 13}, {7, 12}},  {{0, 14}, {1, 16}},
+                              {{3, 16}, {2, 14}},  {{5, 14}, {4, 16}},  {{6, 16}, {7, 14}}};
+    for (const auto& line : lines) {
+      canvas.movePen(line[0]);
+      canvas.strokeTo(line[1]);
+    }
+    const Point corner[] = {{36, 4}, {36, 12}, {26, 12}};
+    canvas.strokePolyline(corner, 3);
+    canvas.setBrushColor(colorGreen);
+    canvas.paintRect(Rect(10, 12, 18, 18));
+    canvas.setPenColor(colorCyan);
+    canvas.outlineRect(Rect(22, 22, 30, 28));
+    canvas.plotPixel(Point(38, 1), colorYellow);
+  };
+  MemorySurface layout(40, 30, colorBlack);
+  {
+    Canvas canvas(nullptr, layout.device(), nullptr);
+    draw(canvas);
+  }
+  for (const int32_t percent : {150, 200}) {
+    const Scale scale = Scale::ofPercent(percent);
+    RootView root(Rect(0, 0, 40, 30), nullptr, nullptr, scale);
+    MemorySurface window(scale.toWindow(40), scale.toWindow(30), colorBlack);
+    {
+      Canvas canvas(&root, window.device(), nullptr);
+      draw(canvas);
+      canvas.selectFont(3, 0);
+      EXPECT_EQ(selectedFont(window.device()).lfHeight, -scale.length(12)) << percent;
+    }
+    for (int32_t y = 0; y < window.height(); ++y)
+      for (int32_t x = 0; x < window.width(); ++x)
+        ASSERT_FALSE(window.pixel(x, y).differsFrom(layout.pixel(scale.fromWindow(x), scale.fromWindow(y))))
+            << percent << " %: (" << x << ", " << y << ")";
+  }
 }
 
 TEST(Canvas, ButtonStateReportsEachHeldButtonAndKeyAsItsLogicalBit) {

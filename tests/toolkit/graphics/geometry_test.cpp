@@ -1,5 +1,6 @@
-// Checks Point, Rect and Color: hit testing with inclusive edges, construction from corners, moving,
-// colour comparison without alpha, the native colour value and the stock colours.
+// Checks Point, Rect, Color and Scale: hit testing with inclusive edges, construction from corners,
+// moving, colour comparison without alpha, the native colour value and the stock colours, and the
+// mapping between the layout and the window's pixels at each size with the size for a screen.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -7,6 +8,7 @@
 #include "toolkit/graphics/color.h"
 #include "toolkit/graphics/point.h"
 #include "toolkit/graphics/rect.h"
+#include "toolkit/graphics/scale.h"
 
 namespace {
 
@@ -104,6 +106,39 @@ TEST(Color, StockColoursHaveTheirValuesAndNativeForm) {
 TEST(Color, NativeValueDropsAlpha) {
   const Color color{0x12, 0x34, 0x56, 0x78};
   EXPECT_EQ(color.nativeValue(), 0x563412u);
+}
+
+// Each layout pixel becomes the block of window pixels from its edge to the next one's; every window pixel
+// maps back to the layout pixel whose block holds it, on both sides of the origin.
+TEST(Scale, MapsLayoutEdgesToWindowEdgesAndWindowPixelsBackToTheirBlocks) {
+  struct Case {
+    int32_t percent;
+    int32_t layout;
+    int32_t windowEdge;
+    int32_t length;
+  };
+  const Case cases[] = {
+      {100, 7, 7, 7},   {100, -3, -3, -3},   {150, 0, 0, 0},       {150, 1, 1, 2},
+      {150, 2, 3, 3},   {150, 3, 4, 5},      {150, -1, -2, -1},    {150, 386, 579, 579},
+      {200, 5, 10, 10}, {200, -5, -10, -10}, {200, 240, 480, 480}, {175, 5, 5, 5},
+  };
+  for (const Case& c : cases) {
+    const Scale scale = Scale::ofPercent(c.percent);
+    EXPECT_EQ(scale.toWindow(c.layout), c.windowEdge) << c.percent << " % " << c.layout;
+    EXPECT_EQ(scale.length(c.layout), c.length) << c.percent << " % " << c.layout;
+    for (int32_t x = scale.toWindow(c.layout); x < scale.toWindow(c.layout + 1); ++x)
+      EXPECT_EQ(scale.fromWindow(x), c.layout) << c.percent << " % window " << x;
+  }
+}
+
+TEST(Scale, SizeForAScreenIsTheLargestWhoseDensityItReaches) {
+  const struct {
+    int32_t dotsPerInch;
+    int32_t percent;
+  } cases[] = {{0, 100},   {72, 100},  {96, 100},  {120, 100}, {143, 100},
+               {144, 150}, {168, 150}, {191, 150}, {192, 200}, {288, 200}};
+  for (const auto& c : cases)
+    EXPECT_EQ(Scale::forScreenDensity(c.dotsPerInch).percent(), c.percent) << c.dotsPerInch;
 }
 
 } // namespace

@@ -14,9 +14,7 @@ namespace {
 
 class CountingEditor : public GuiEditorBase {
 public:
-  explicit CountingEditor(PluginEffect* effect) : GuiEditorBase(effect) {
-    editorRect = EditorRect{0, 0, 240, 386};
-  }
+  explicit CountingEditor(PluginEffect* effect) : GuiEditorBase(effect) { setLayoutSize(386, 240); }
   // The update numbered writeDuringUpdate meets a parameter write, which asks for another.
   void applyUpdate() override {
     if (++updates == writeDuringUpdate) requestUpdate();

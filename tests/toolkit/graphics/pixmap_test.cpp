@@ -1,6 +1,7 @@
 // Checks Pixmap on real GDI: loading from the executable's resources, opaque and keyed drawing (only
-// exactly (255, 255, 255) left out, the shared bitmap intact afterwards), the cached key mask and the
-// reference count that frees every native object at the last release.
+// exactly (255, 255, 255) left out, the shared bitmap intact afterwards), the cached key mask, drawing at
+// a scale without a double-size image, the resampling that makes the images at 150 %, and the reference
+// count that frees every native object at the last release.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -9,6 +10,8 @@
 #include "tests/toolkit/support/memory_surface.h"
 #include "toolkit/graphics/canvas.h"
 #include "toolkit/graphics/pixmap_ref.h"
+#include "toolkit/graphics/resample.h"
+#include "toolkit/graphics/root_view.h"
 #include "tools/probe/resource_census.h"
 
 namespace {
@@ -164,6 +167,67 @@ TEST(Pixmap, LastOfThreeReleasesDestroysIt) {
   EXPECT_EQ(third->width(), 8);
   third.reset();
   EXPECT_EQ(liveGdiObjects(), start);
+}
+
+// The tests' bitmaps have no double-size image: at 200 % each pixel is drawn as its block, the key's blocks
+// left out. The area made for 200 % is kept for the next drawing, and goes once drawn at 100 % again.
+TEST(Pixmap, WithoutADoubleSizeImageEachPixelBecomesItsBlockAndTheLargerImagesGoAt100Percent) {
+  const PixmapRef pixmap = PixmapRef::adopt(new Pixmap(kKeyedBitmap));
+  RootView root(Rect(0, 0, 10, 6), nullptr, nullptr, Scale::ofPercent(200));
+  MemorySurface window(20, 12, kBackground);
+  Canvas scaled(&root, window.device(), nullptr);
+  for (const bool keyed : {false, true}) {
+    MemorySurface layout(10, 6, kBackground);
+    window.fill(kBackground);
+    Canvas plain(nullptr, layout.device(), nullptr);
+    for (Canvas* canvas : {&scaled, &plain}) {
+      if (keyed)
+        pixmap->drawKeyed(canvas, Rect(1, 1, 9, 5), Point(0, 0));
+      else
+        pixmap->drawOpaque(canvas, Rect(1, 1, 7, 5), Point(2, 0));
+    }
+    for (int32_t y = 0; y < 12; ++y)
+      for (int32_t x = 0; x < 20; ++x)
+        ASSERT_FALSE(window.pixel(x, y).differsFrom(layout.pixel(x / 2, y / 2)))
+            << (keyed ? "keyed" : "opaque") << " (" << x << ", " << y << ")";
+  }
+  MemorySurface surface(8, 4, kBackground);
+  Canvas plain(nullptr, surface.device(), nullptr);
+  const int32_t at100 = liveGdiObjects();
+  pixmap->drawOpaque(&scaled, Rect(0, 0, 8, 4), Point(0, 0));
+  EXPECT_GT(liveGdiObjects(), at100);
+  pixmap->drawOpaque(&plain, Rect(0, 0, 8, 4), Point(0, 0));
+  EXPECT_EQ(liveGdiObjects(), at100);
+}
+
+// Small numbers are blue alone, so each case reads as one row of numbers; K is the key colour, white.
+TEST(Resample, EachNewPixelAveragesWhatItCoversAndKeyPixelsAreHoles) {
+  constexpr uint32_t K = 0xFFFFFF;
+  const struct {
+    const char* name;
+    std::vector<uint32_t> source;
+    Rect area;
+    int32_t width;
+    bool keyed;
+    std::vector<uint32_t> expected;
+  } cases[] = {
+      {"four to three", {0, 40, 80, 120}, Rect(0, 0, 4, 1), 3, false, {10, 60, 110}},
+      {"two to four", {20, 60}, Rect(0, 0, 2, 1), 4, false, {20, 20, 60, 60}},
+      {"an area of four to two", {9, 0, 40, 80, 120, 9}, Rect(1, 0, 5, 1), 2, false, {20, 100}},
+      {"a pixel mostly hole is the key", {K, 100, 100}, Rect(0, 0, 3, 1), 2, true, {K, 100}},
+      {"a covered average that rounds to the key",
+       {0xFFFFFE, 0xFFFEFF},
+       Rect(0, 0, 2, 1),
+       1,
+       true,
+       {0xFFFFFE}},
+      {"white without a key", {K, K}, Rect(0, 0, 2, 1), 1, false, {K}},
+  };
+  for (const auto& c : cases) {
+    const PixelImage source{static_cast<int32_t>(c.source.size()), 1, c.source};
+    const std::optional<uint32_t> key = c.keyed ? std::optional<uint32_t>(K) : std::nullopt;
+    EXPECT_EQ(resampleArea(source, c.area, c.width, 1, key).pixels, c.expected) << c.name;
+  }
 }
 
 } // namespace

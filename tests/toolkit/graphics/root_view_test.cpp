@@ -1,9 +1,10 @@
 // Checks RootView in real windows under the virtual display: its native window and shared class (with
 // the arrow cursor), press dispatch (topmost child, inclusive edges, modal view, editing widget), the
 // child list, the backdrop (a replaced one freed), paint and idle refresh (silent before the first paint
-// and once the window is gone), resizing, the focus while the pointer is over it (an edit box of its own
-// keeping it), a wheel turned outside it passed on to the host (once, when the host sends it back), and
-// that 200 open/close cycles leave the process's GDI objects and windows where they started.
+// and once the window is gone), resizing, the window and presses at a scale, the focus while the pointer is
+// over it (an edit box of its own keeping it), a wheel turned outside it passed on to the host (once, when
+// the host sends it back), and that 200 open/close cycles leave the process's GDI objects and windows where
+// they started.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -153,6 +154,29 @@ TEST_F(RootViewTest, ButtonDownMessagesOfBothButtonsReachTheChildAtTheirPosition
   SendMessageA(root.windowHandle(), WM_MBUTTONDOWN, MK_MBUTTON, MAKELPARAM(20, 20));
   SendMessageA(root.windowHandle(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(20, 20));
   EXPECT_EQ(log.count("press c"), 2);
+}
+
+// The window takes the view's size at each scale, and a press at a window pixel reaches the child at the
+// layout pixel whose block holds it.
+TEST_F(RootViewTest, AtEachScaleTheWindowIsTheScaledViewAndPressesArriveInLayoutCoordinates) {
+  RootView root(Rect(0, 0, 80, 60), host.handle(), nullptr, Scale::ofPercent(200));
+  auto* child = root.addWidget(std::make_unique<ProbeWidget>(Rect(10, 10, 50, 50), "c", &log));
+  const struct {
+    int32_t percent;
+    LONG width;
+    LONG height;
+    int32_t pressedAt;
+  } cases[] = {{200, 160, 120, 22}, {150, 120, 90, 29}, {100, 80, 60, 44}};
+  for (const auto& c : cases) {
+    root.setScale(Scale::ofPercent(c.percent));
+    RECT area{};
+    GetClientRect(root.windowHandle(), &area);
+    EXPECT_EQ(area.right, c.width) << c.percent;
+    EXPECT_EQ(area.bottom, c.height) << c.percent;
+    SendMessageA(root.windowHandle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(44, 44));
+    EXPECT_EQ(child->lastPress.h, c.pressedAt) << c.percent;
+    EXPECT_EQ(child->lastPress.v, c.pressedAt) << c.percent;
+  }
 }
 
 TEST_F(RootViewTest, ModalViewTakesEveryPressAndRefreshAndPaintsLast) {
