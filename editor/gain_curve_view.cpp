@@ -17,7 +17,8 @@ int32_t rowOf(float gain, int32_t below) {
 
 } // namespace
 
-GainCurveView::GainCurveView(const Rect& strip, const LiveParameters& live) : Widget(strip), live_(live) {}
+GainCurveView::GainCurveView(const Rect& strip, const LiveParameters& live)
+    : Widget(strip), live_(live), table_(live) {}
 
 void GainCurveView::paint(Canvas* canvas) {
   const GainTable& table = table_.follow(live_);

@@ -31,7 +31,6 @@ constexpr int32_t kColumnGap = 3;
 constexpr float kInterpolReset = 0.5f;
 constexpr float kBarWidthReset = 1.0f;
 
-constexpr int32_t kMaskBits = 32;
 constexpr uint32_t kRefusedSizeMessageMilliseconds = 2000;
 static_assert(RESOURCE_BACKGROUND_DOUBLE == RESOURCE_BACKGROUND + kDoubleSizeResourceOffset &&
                   RESOURCE_FADER_TRACK_DOUBLE == RESOURCE_FADER_TRACK + kDoubleSizeResourceOffset &&
@@ -56,7 +55,7 @@ float shownValue(StepGate& gate, int32_t index) {
 
 StepGateEditor::StepGateEditor(StepGate* gate)
     : GuiEditorBase(gate), gate_(gate), background_(PixmapRef::adopt(new Pixmap(RESOURCE_BACKGROUND))),
-      gestures_(*gate), readout_(*gate), patterns_(*gate) {
+      gestures_(*gate), readout_(*gate), patterns_(*gate), shown_(gate->live()) {
   setLayoutSize(background_->width(), background_->height());
   rememberScaleAt(kSizeMemoryKey, kSizeMemoryValue);
 }
@@ -113,8 +112,6 @@ int32_t StepGateEditor::openIn(void* parentWindow) {
   faderRect.moveBy(pitch, 0);
   barWidthFader_ = rootView->addWidget(addFader(faderRect, BarWidthParameter));
   barWidthFader_->setResetValue(kBarWidthReset);
-
-  requestUpdate();
   return 1;
 }
 
@@ -129,26 +126,19 @@ void StepGateEditor::closeEditor() {
 }
 
 void StepGateEditor::onIdle() {
+  if (shown_.isBehind(gate_->live())) showLiveValues();
+  // Then the controls that moved repaint, and the curve follows by its own count.
   GuiEditorBase::onIdle();
   readout_.expire();
 }
 
-void StepGateEditor::applyUpdate() {
-  followChangedParameters();
-  // Automation may have moved the control under the pointer. The curve follows in the idle's refresh.
+void StepGateEditor::showLiveValues() {
+  // The count first: the values read below hold every write it counts, and a later write moves it again.
+  shown_.catchUp(gate_->live());
+  for (int32_t index = 0; index < GateParameterCount; ++index)
+    if (ValueWidget* control = controlOf(index)) control->putValue(shownValue(*gate_, index));
+  // Automation may have moved the control under the pointer.
   readout_.refresh();
-}
-
-void StepGateEditor::followChangedParameters() {
-  for (int32_t word = 0; word < static_cast<int32_t>(changedParameters_.size()); ++word) {
-    uint32_t changed = changedParameters_[word].exchange(0, std::memory_order_acquire);
-    for (int32_t bit = 0; changed != 0; ++bit, changed >>= 1) {
-      if ((changed & 1u) == 0) continue;
-      const int32_t index = word * kMaskBits + bit;
-      // The control shows the effect's live value, whatever value the writer passed along.
-      if (ValueWidget* control = controlOf(index)) control->putValue(shownValue(*gate_, index));
-    }
-  }
 }
 
 ValueWidget* StepGateEditor::controlOf(int32_t index) const {
@@ -167,14 +157,6 @@ ValueWidget* StepGateEditor::controlOf(int32_t index) const {
   return nullptr;
 }
 
-void StepGateEditor::parameterChanged(int32_t index, float) {
-  if (!isGateParameter(index)) return;
-  // Release: the window's thread that takes the bit also sees the value stored before it.
-  changedParameters_[static_cast<size_t>(index / kMaskBits)].fetch_or(1u << (index % kMaskBits),
-                                                                      std::memory_order_release);
-  requestUpdate();
-}
-
 void StepGateEditor::controlEdited(Canvas* canvas, ValueWidget* control) {
   const int32_t tag = control->tag();
   if (isGateParameter(tag)) {
@@ -183,7 +165,6 @@ void StepGateEditor::controlEdited(Canvas* canvas, ValueWidget* control) {
     // A drag keeps the pointer's messages away: the readout follows the edit instead.
     readout_.edited(tag);
   }
-  requestUpdate();
 }
 
 void StepGateEditor::pointerMoved(Point point) {
@@ -218,6 +199,6 @@ bool StepGateEditor::askHostToResize(int32_t width, int32_t height) {
 void StepGateEditor::applyPattern(const Pattern& pattern) {
   for (int32_t index = 0; index < GateParameterCount; ++index)
     if (gate_->readParameter(index) != pattern[index]) gestures_.edit(index, pattern[index]);
-  followChangedParameters();
+  showLiveValues();
   if (rootView != nullptr) rootView->redrawWidget(nullptr);
 }

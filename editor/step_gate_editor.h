@@ -3,8 +3,6 @@
 // host is told of, each gesture bracketed.
 #pragma once
 
-#include <array>
-#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -12,6 +10,7 @@
 #include "editor/edit_gestures.h"
 #include "editor/pattern_commands.h"
 #include "editor/readout.h"
+#include "gate/live_parameters.h"
 #include "toolkit/controls/value_listener.h"
 #include "toolkit/graphics/gui_editor_base.h"
 #include "toolkit/graphics/pixmap_ref.h"
@@ -30,10 +29,9 @@ public:
 
   int32_t openIn(void* parentWindow) override;
   void closeEditor() override;
+  // Follows the live values when their count of writes moved since the last look.
   void onIdle() override;
-  void applyUpdate() override;
-  // From any thread: records which parameter changed; the next idle moves its control.
-  void parameterChanged(int32_t index, float value) override;
+  void applyUpdate() override { showLiveValues(); }
   void controlEdited(Canvas* canvas, ValueWidget* control) override;
   void pointerMoved(Point point) override;
   void pointerLeft() override;
@@ -58,8 +56,8 @@ protected:
 
 private:
   std::unique_ptr<Fader> addFader(const Rect& size, int32_t tag);
-  // Moves the controls whose parameters changed since the last call to the effect's live values.
-  void followChangedParameters();
+  // Every control to the effect's live value as shown, and the readout to the hovered control's.
+  void showLiveValues();
   void applyPattern(const Pattern& pattern);
 
   StepGate* gate_;
@@ -73,10 +71,7 @@ private:
   EditGestures gestures_;
   Readout readout_;
   PatternCommands patterns_;
-  // The hand-over from the threads that write parameters to the window's thread: a writer stores the
-  // value in the effect, then sets the parameter's bit here and marks an update pending; the window's
-  // thread takes the bits at idle and moves those controls to the effect's live values. Writers never
-  // touch a control, so nothing a host calls waits for a window being created or destroyed.
-  std::array<std::atomic<uint32_t>, 2> changedParameters_{};
-  static_assert(std::atomic<uint32_t>::is_always_lock_free);
+  // What the controls and the readout last showed, on the window's thread. Writers only store values and
+  // count them, never touching a control, so nothing a host calls waits for a window being made or gone.
+  SeenWrites shown_;
 };

@@ -1,9 +1,9 @@
-// The live values' stores and loads, and the table that follows them.
+// The live values' stores and loads.
 #include "gate/live_parameters.h"
 
 #include <cstddef>
 
-LiveParameters::LiveParameters() {
+LiveParameters::LiveParameters(uint32_t writesBefore) : generation_(writesBefore) {
   for (std::atomic<float>& value : values_) value.store(0.0f, std::memory_order_relaxed);
 }
 
@@ -28,9 +28,4 @@ StepPattern LiveParameters::pattern() const {
   pattern.barWidth = read(BarWidthParameter);
   pattern.interpol = read(InterpolParameter);
   return pattern;
-}
-
-void FollowedGainTable::rebuild(const LiveParameters& live, uint32_t generation) {
-  buildGainTable(table_, live.pattern());
-  builtGeneration_ = generation;
 }

@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <cstring>
 
-#include "host/editor_base.h"
 #include "host/parameter_text.h"
 
 const char kProgramDumpPath[] = "c:\\ryn.dat";
@@ -47,11 +46,6 @@ void StepGate::selectProgram(int32_t program) {
     if (confirmCurrentProgram(copied)) break;
     copied = currentProgram();
   }
-  if (EditorBase* shown = editor()) {
-    for (int32_t index = 0; index < GateParameterCount; ++index)
-      shown->parameterChanged(index, live_.read(index));
-    shown->requestUpdate();
-  }
 }
 
 ProgramRecord StepGate::program(int32_t number) const {
@@ -88,7 +82,6 @@ void StepGate::fetchProgramName(char* text) {
 void StepGate::writeParameter(int32_t index, float value) {
   storeSlot(currentRecord(), index, value);
   live_.write(index, value);
-  if (editor() != nullptr) editor()->requestUpdate();
 }
 
 float StepGate::readParameter(int32_t index) { return live_.read(index); }

@@ -37,7 +37,7 @@ public:
   float meterLevel() override;
   void deactivate() override;
 
-  // The values the gate plays; the editor's curve follows them as the audio does.
+  // The values the gate plays; the editor follows them as the audio does, by their count of writes.
   const LiveParameters& live() const { return live_; }
   // The table the gate plays for the values written so far.
   void copyGainTable(GainTable& out) const { buildGainTable(out, live_.pattern()); }
@@ -62,7 +62,7 @@ private:
   FileReplacer replaceFile_ = renameOver;
   LiveParameters live_;
   // Audio thread only: the table it plays, rebuilt at the start of a block that follows a write.
-  FollowedGainTable playing_;
+  FollowedGainTable playing_{live_};
   DelayLine delayLine_;
   // Set by deactivate on the host's thread; the accumulating entry clears the line at the start of its next
   // block, so the clear never runs under it.

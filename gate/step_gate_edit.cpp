@@ -1,5 +1,4 @@
-// The editor is adopted after the gate has selected its first program, so that first selection tells no
-// editor.
+// StepGateEdit's hold on its editor: adopted once made, closed and detached before it goes.
 #include "gate/step_gate_edit.h"
 
 #include <utility>
@@ -15,14 +14,9 @@ StepGateEdit::StepGateEdit(HostCallback callback) : StepGate(callback) { assignP
 StepGateEdit::~StepGateEdit() {
   if (ownedEditor_ == nullptr) return;
   ownedEditor_->closeEditor();
-  // Detached first: no parameter write may reach an editor being deleted.
+  // Detached first: nothing the effect does may reach an editor being deleted.
   attachEditor(nullptr);
   ownedEditor_.reset();
 }
 
 void StepGateEdit::adoptEditor(std::unique_ptr<EditorBase> editor) { ownedEditor_ = std::move(editor); }
-
-void StepGateEdit::writeParameter(int32_t index, float value) {
-  StepGate::writeParameter(index, value);
-  if (EditorBase* attached = editor()) attached->parameterChanged(index, value);
-}

@@ -1,5 +1,5 @@
-// StepGateEdit: the effect `main` hands the host — the step gate owning its editor, passing every
-// parameter change on to it so its controls follow automation and program changes.
+// StepGateEdit: the effect `main` hands the host — the step gate owning its editor. The editor follows
+// automation and program changes by the live values' count of writes, so no write ever reaches it.
 #pragma once
 
 #include <memory>
@@ -16,8 +16,6 @@ public:
 
   // Takes the editor over. The editor attached itself to this effect when it was constructed for it.
   void adoptEditor(std::unique_ptr<EditorBase> editor);
-
-  void writeParameter(int32_t index, float value) override;
 
 private:
   std::unique_ptr<EditorBase> ownedEditor_;

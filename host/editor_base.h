@@ -1,6 +1,6 @@
 // EditorBase: the editor as the effect knows it. The effect's dispatcher forwards the host's editor
-// opcodes to its first four operations; parameter writes mark it out of date. It lives beside the effect
-// so that the host interface needs nothing of the toolkit that draws editors.
+// opcodes to its first four operations. It lives beside the effect so that the host interface needs
+// nothing of the toolkit that draws editors.
 #pragma once
 
 #include <atomic>
@@ -23,17 +23,15 @@ public:
   virtual void closeEditor() {}
   virtual void onIdle();
   virtual void applyUpdate() {}
+  // What no count of value writes can ask for: the display brought up to date with nothing written.
   virtual void requestUpdate() { updatePending.store(1, std::memory_order_relaxed); }
-  // Called for every parameter write, from whatever thread writes it: marks an update as pending and
-  // must never wait for the thread that owns the window.
-  virtual void parameterChanged(int32_t, float) { requestUpdate(); }
 
   bool isUpdatePending() const { return updatePending.load(std::memory_order_relaxed) != 0; }
 
 protected:
   PluginEffect* effect;
   void* parentWindow = nullptr;
-  // Written by whichever thread writes a parameter, served by onIdle: one relaxed 32-bit store and load,
-  // the same instructions as a plain int on this processor but free of a data race.
+  // Served by onIdle: one relaxed 32-bit store and load, the same instructions as a plain int on this
+  // processor but free of a data race.
   std::atomic<int32_t> updatePending{0};
 };

@@ -118,7 +118,7 @@ TEST(ConcurrentGate, ProcessingHearsOnlyWholeTablesWhileTwoThreadsWrite) {
   // The editor's edits store into the same program record as the host's automation.
   std::thread editor([&] {
     std::mt19937 random(7);
-    FollowedGainTable curve;
+    FollowedGainTable curve(gate->live());
     while (!audioDone.load()) {
       gate->writeParameter(static_cast<int32_t>(random() % 16),
                            programLevel(static_cast<int32_t>(random() % 16)));

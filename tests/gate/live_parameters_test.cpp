@@ -1,6 +1,7 @@
 // Checks that a followed gain table is always the table of the values written before the look, that it
-// is built again only after a write, that writes outside the 34 parameters count for nothing, and that a
-// build on another thread sees every value its count of writes includes.
+// is built again only after a write (one of the value held too, and across the count's wrap), that writes
+// outside the 34 parameters count for nothing, and that a build on another thread sees every value its
+// count of writes includes.
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -26,31 +27,29 @@ TEST(FollowedGainTable, IsTheTableOfTheValuesWrittenBeforeEachLook) {
     bool counts;
   };
   const Write writes[] = {
-      {FirstStepLevel + 3, 0.75f, true},
-      {BarWidthParameter, 0.5f, true},
-      {InterpolParameter, 0.3f, true},
-      {FirstStepSwitch + 3, 0.0f, true},
-      {-1, 1.0f, false},
-      {GateParameterCount, 1.0f, false},
-      {FirstStepLevel + 15, 2.0f, true},
-      {FirstStepLevel, -1.0f, true},
+      {FirstStepLevel + 3, 0.75f, true}, {BarWidthParameter, 0.5f, true},   {BarWidthParameter, 0.5f, true},
+      {InterpolParameter, 0.3f, true},   {FirstStepSwitch + 3, 0.0f, true}, {-1, 1.0f, false},
+      {GateParameterCount, 1.0f, false}, {FirstStepLevel + 15, 2.0f, true}, {FirstStepLevel, -1.0f, true},
   };
-  LiveParameters live;
-  FollowedGainTable followed;
-  EXPECT_FALSE(followed.isStale(live));
-  EXPECT_TRUE(isTableOf(followed.follow(live), live)); // a fresh one is the table of all zeros
-  for (const Write& write : writes) {
-    const uint32_t before = live.generation();
-    live.write(write.index, write.value);
-    EXPECT_EQ(live.generation() - before, write.counts ? 1u : 0u) << write.index;
-    EXPECT_EQ(followed.isStale(live), write.counts) << write.index;
-    EXPECT_EQ(live.read(write.index), write.counts ? write.value : 0.0f) << write.index;
-    EXPECT_TRUE(isTableOf(followed.follow(live), live)) << write.index;
-    EXPECT_FALSE(followed.isStale(live)) << write.index;
+  // From the start, and from two writes before the count wraps round to 0.
+  for (const uint32_t writesBefore : {0u, 0xFFFFFFFEu}) {
+    LiveParameters live(writesBefore);
+    FollowedGainTable followed(live);
+    EXPECT_TRUE(followed.isStale(live));
+    EXPECT_TRUE(isTableOf(followed.follow(live), live));
+    for (const Write& write : writes) {
+      const uint32_t before = live.generation();
+      live.write(write.index, write.value);
+      EXPECT_EQ(live.generation() - before, write.counts ? 1u : 0u) << write.index;
+      EXPECT_EQ(followed.isStale(live), write.counts) << writesBefore << ": " << write.index;
+      EXPECT_EQ(live.read(write.index), write.counts ? write.value : 0.0f) << write.index;
+      EXPECT_TRUE(isTableOf(followed.follow(live), live)) << write.index;
+      EXPECT_FALSE(followed.isStale(live)) << write.index;
+    }
+    // The pattern plays levels the audio can multiply by: 2 as 1, -1 as silence.
+    EXPECT_EQ(live.pattern().levels[15], 1.0f);
+    EXPECT_EQ(live.pattern().levels[0], 0.0f);
   }
-  // The pattern plays levels the audio can multiply by: 2 as 1, -1 as silence.
-  EXPECT_EQ(live.pattern().levels[15], 1.0f);
-  EXPECT_EQ(live.pattern().levels[0], 0.0f);
 }
 
 TEST(LiveParameters, ABuildSeesEveryValueItsCountOfWritesIncludes) {

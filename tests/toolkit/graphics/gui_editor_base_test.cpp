@@ -63,7 +63,7 @@ TEST(GuiEditorBase, UpdateRequestsCoalesceIntoOneApplyUpdateAndOneMadeDuringItIs
   editor.onIdle();
   EXPECT_EQ(editor.updates, 0);
   editor.requestUpdate();
-  editor.parameterChanged(3, 0.25f);
+  editor.requestUpdate();
   EXPECT_TRUE(editor.isUpdatePending());
   editor.onIdle();
   EXPECT_EQ(editor.updates, 1);
