@@ -45,8 +45,8 @@ struct Buffers {
 // The worst table build: Smooth 1.0 (100 passes) over a pattern whose every step differs from the one
 // before, in level or length, so every pass has edges to round everywhere. Program 3 of the bank is of
 // this kind, with less smoothing.
-StepPattern changingPattern(float interpol) {
-  StepPattern pattern{};
+Pattern changingPattern(float interpol) {
+  Pattern pattern{};
   for (int32_t step = 0; step < kStepCount; ++step) {
     pattern.levels[step] = step % 3 == 1 ? 0.0f : 1.0f - 0.03f * static_cast<float>(step);
     pattern.switches[step] = step % 4 == 2 ? 0.0f : 1.0f;
@@ -55,14 +55,9 @@ StepPattern changingPattern(float interpol) {
   return pattern;
 }
 
-std::unique_ptr<StepGate> gateWith(const StepPattern& pattern) {
+std::unique_ptr<StepGate> gateWith(const Pattern& pattern) {
   auto gate = std::make_unique<StepGate>(&answerTime);
-  for (int32_t step = 0; step < kStepCount; ++step) {
-    gate->writeParameter(FirstStepLevel + step, pattern.levels[step]);
-    gate->writeParameter(FirstStepSwitch + step, pattern.switches[step]);
-  }
-  gate->writeParameter(BarWidthParameter, pattern.barWidth);
-  gate->writeParameter(InterpolParameter, pattern.interpol);
+  for (int32_t index = 0; index < GateParameterCount; ++index) gate->writeParameter(index, pattern[index]);
   hostTime.sampleRate = kSampleRate;
   hostTime.tempo = kTempo;
   hostTime.quarterNotePosition = 0.0;
@@ -115,7 +110,7 @@ void PlainMultiply(benchmark::State& state) {
 }
 
 void BuildGainTable(benchmark::State& state) {
-  const StepPattern pattern = changingPattern(1.0f);
+  const Pattern pattern = changingPattern(1.0f);
   GainTable table;
   for (auto _ : state) {
     buildGainTable(table, pattern);

@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "editor/pattern_menu.h"
+#include "gate/pattern_text.h"
+#include "gate/pattern_tools.h"
 #include "gate/step_gate.h"
 #include "resources/bank_resource.h"
 #include "toolkit/graphics/clipboard.h"
@@ -12,14 +14,8 @@
 
 PatternCommands::PatternCommands(const StepGate& gate) : gate_(gate), random_(currentTicks()) {}
 
-Pattern PatternCommands::livePattern() const {
-  Pattern pattern{};
-  for (int32_t index = 0; index < GateParameterCount; ++index) pattern[index] = gate_.live().read(index);
-  return pattern;
-}
-
 std::optional<Pattern> PatternCommands::run(int32_t command, HWND window) {
-  const Pattern live = livePattern();
+  const Pattern live = gate_.live().values();
   switch (command) {
   case CopyPattern:
     putClipboardText(window, patternText(live));

@@ -25,8 +25,6 @@ public:
   const std::string& pasteRefusal() const { return pasteRefusal_; }
 
 private:
-  Pattern livePattern() const;
-
   const StepGate& gate_;
   std::mt19937 random_;
   std::string pasteRefusal_;

@@ -95,7 +95,7 @@ int32_t smoothingPasses(float interpol) {
   return static_cast<int32_t>(passes);
 }
 
-void layOutSteps(GainTable& table, const StepPattern& pattern) {
+void layOutSteps(GainTable& table, const Pattern& pattern) {
   float* bar = table.data() + patternShift(pattern.barWidth);
   for (int32_t step = 0; step < kStepCount; ++step) {
     const bool fullLength = playsFullLength(pattern.switches[step]);
@@ -125,7 +125,10 @@ void flushInaudibleGains(GainTable& table) {
     if (std::fabs(gain) < kSilentGain) gain = 0.0f;
 }
 
-void buildGainTable(GainTable& table, const StepPattern& pattern) {
+void buildGainTable(GainTable& table, const Pattern& written) {
+  // A host may write anything; the table holds only gains the audio can multiply by safely.
+  Pattern pattern = written;
+  for (float& level : pattern.levels) level = playableGain(level);
   // Silence first, so no earlier build shows through before a shifted pattern or at entry 1023.
   table.fill(0.0f);
   layOutSteps(table, pattern);

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "gate/gate_parameter.h"
+#include "gate/pattern.h"
 
 constexpr int32_t kPointsPerStep = 64;
 constexpr int32_t kBarPoints = kStepCount * kPointsPerStep;
@@ -17,14 +18,6 @@ constexpr int32_t kMaxSmoothingPasses = 100;
 
 using GainTable = std::array<float, kGainTableSize>;
 
-// The live values a build reads, taken once so that a build sees one consistent pattern.
-struct StepPattern {
-  float levels[kStepCount];
-  float switches[kStepCount];
-  float barWidth;
-  float interpol;
-};
-
 // Whether a step sounds for all its points rather than its first 33: a switch above 0, so never a NaN.
 constexpr bool playsFullLength(float stepSwitch) { return stepSwitch > 0.0f; }
 // Points the pattern starts late: 64 × BarWidth, truncated, kept within 0 to 64 whatever the host wrote.
@@ -32,9 +25,9 @@ int32_t patternShift(float barWidth);
 // Smoothing passes: 100 × Interpol, truncated, kept within 0 to 100.
 int32_t smoothingPasses(float interpol);
 
-// Writes the bar's 1024 points at the shift, then exchanges entries 0 and 1023; other entries keep
-// their values.
-void layOutSteps(GainTable& table, const StepPattern& pattern);
+// Writes the bar's 1024 points at the shift, each step at its level as given, then exchanges entries 0
+// and 1023; other entries keep their values.
+void layOutSteps(GainTable& table, const Pattern& pattern);
 // Three-point averaging passes over entries 1 to 1023, in place.
 void smoothGainTable(GainTable& table, int32_t passes);
 // Gains below 2^-60 (about -361 dB) are silence. Below it a gain would turn a normal input, even one far
@@ -46,6 +39,7 @@ float playableGain(float level);
 // Sets the silent entries (below kSilentGain in size, subnormal ones among them) to zero.
 void flushInaudibleGains(GainTable& table);
 
-// The whole table from the pattern alone, whatever the table held before: silence, the steps laid out, the
-// last point of step 16 also at the bar line when there is no shift, the smoothing and the flush.
-void buildGainTable(GainTable& table, const StepPattern& pattern);
+// The whole table from the pattern alone, whatever the table held before: silence, the steps laid out at
+// their playable levels, the last point of step 16 also at the bar line when there is no shift, the
+// smoothing and the flush.
+void buildGainTable(GainTable& table, const Pattern& pattern);

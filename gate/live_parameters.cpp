@@ -18,14 +18,8 @@ float LiveParameters::read(int32_t index) const {
   return values_[static_cast<size_t>(index)].load(std::memory_order_relaxed);
 }
 
-StepPattern LiveParameters::pattern() const {
-  StepPattern pattern;
-  for (int32_t step = 0; step < kStepCount; ++step) {
-    // A host may write anything; the table holds only gains the audio can multiply by safely.
-    pattern.levels[step] = playableGain(read(FirstStepLevel + step));
-    pattern.switches[step] = read(FirstStepSwitch + step);
-  }
-  pattern.barWidth = read(BarWidthParameter);
-  pattern.interpol = read(InterpolParameter);
+Pattern LiveParameters::values() const {
+  Pattern pattern;
+  for (int32_t index = 0; index < GateParameterCount; ++index) pattern[index] = read(index);
   return pattern;
 }

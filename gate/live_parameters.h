@@ -27,8 +27,8 @@ public:
   float read(int32_t index) const;
   // How many writes have been stored so far (a write of the value already held counts too), modulo 2^32.
   uint32_t generation() const { return generation_.load(std::memory_order_acquire); }
-  // The values a table is built from, each level as the gate can play it.
-  StepPattern pattern() const;
+  // All 34 values, each read once, as a table is built from them.
+  Pattern values() const;
 
 private:
   std::array<std::atomic<float>, GateParameterCount> values_;
@@ -68,7 +68,7 @@ public:
 
   // The table for every value written before this call. Inline: the audio thread asks once per block.
   const GainTable& follow(const LiveParameters& live) {
-    if (built_.catchUp(live)) buildGainTable(table_, live.pattern());
+    if (built_.catchUp(live)) buildGainTable(table_, live.values());
     return table_;
   }
   // Whether the values were written since the last build, so follow would build.

@@ -1,59 +1,28 @@
-// Pattern text and tools. The text is strict on purpose: a paste that is not exactly a pattern changes
-// nothing, so a stray clipboard never scrambles a program.
+// Pattern's map from parameter numbers to its values, and the patterns of stored programs.
 #include "gate/pattern.h"
 
-#include <cmath>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
+#include "gate/program_record.h"
 
-namespace {
-
-constexpr char kHeader[] = "StepGate pattern: ";
-// Far longer than any pattern (34 values of at most 15 characters): anything longer is not one.
-constexpr size_t kLongestText = 1024;
-// What a decimal number, exponent included, is written with; patternText writes exponents for tiny values.
-constexpr char kDecimalCharacters[] = "0123456789.eE+-";
-
-struct Field {
-  const char* name;
-  int32_t first;
-  int32_t count;
-};
-
-constexpr Field kFields[] = {
-    {"levels", FirstStepLevel, kStepCount},
-    {"switches", FirstStepSwitch, kStepCount},
-    {"smooth", InterpolParameter, 1},
-    {"shift", BarWidthParameter, 1},
-};
-
-bool refuse(std::string& why, const char* reason) {
-  why = reason;
-  return false;
+const float& Pattern::operator[](int32_t index) const {
+  const ParameterSlot slot = parameterSlot(index);
+  switch (slot.kind) {
+  case ParameterKind::StepLevel:
+    return levels[slot.step];
+  case ParameterKind::StepSwitch:
+    return switches[slot.step];
+  case ParameterKind::Interpol:
+    return interpol;
+  case ParameterKind::BarWidth:
+  case ParameterKind::None:
+    break;
+  }
+  return barWidth;
 }
 
-// Reads one value at `at`; false when it is no number or lies outside 0 to 1.
-bool readValue(const char*& at, float& value, std::string& why) {
-  // Only plain decimals: strtof would also take "nan", "inf" and hexadecimal ("0x1p-1").
-  if (*at == '\0' || std::strchr("0123456789.", *at) == nullptr) return refuse(why, "Not a number");
-  char* end = nullptr;
-  value = std::strtof(at, &end);
-  if (end == at || std::strspn(at, kDecimalCharacters) < static_cast<size_t>(end - at))
-    return refuse(why, "Not a number");
-  if (!(value >= 0.0f && value <= 1.0f)) return refuse(why, "Value outside 0 to 1");
-  at = end;
-  return true;
+bool operator==(const Pattern& a, const Pattern& b) {
+  return a.levels == b.levels && a.switches == b.switches && a.interpol == b.interpol &&
+         a.barWidth == b.barWidth;
 }
-
-bool expect(const char*& at, const char* literal) {
-  const size_t length = std::strlen(literal);
-  if (std::strncmp(at, literal, length) != 0) return false;
-  at += length;
-  return true;
-}
-
-} // namespace
 
 Pattern patternOf(const ProgramRecord& record) {
   Pattern pattern{};
@@ -65,78 +34,4 @@ Pattern initPattern() {
   ProgramRecord record{};
   record.reset();
   return patternOf(record);
-}
-
-std::string patternText(const Pattern& pattern) {
-  std::string text = kHeader;
-  for (const Field& field : kFields) {
-    if (field.first != FirstStepLevel) text += "; ";
-    text += field.name;
-    text += '=';
-    for (int32_t i = 0; i < field.count; ++i) {
-      char number[32];
-      std::snprintf(number, sizeof number, "%s%.9g", i == 0 ? "" : ",", pattern[field.first + i]);
-      text += number;
-    }
-  }
-  return text;
-}
-
-bool parsePatternText(const std::string& text, Pattern& pattern, std::string& why) {
-  if (text.empty()) return refuse(why, "Clipboard holds no text");
-  if (text.size() > kLongestText) return refuse(why, "Text too long");
-  const char* at = text.c_str();
-  if (!expect(at, kHeader)) return refuse(why, "Not a pattern");
-  Pattern read{};
-  for (const Field& field : kFields) {
-    if (field.first != FirstStepLevel && !expect(at, "; ")) return refuse(why, "Pattern cut short");
-    if (!expect(at, field.name) || !expect(at, "=")) return refuse(why, "Pattern cut short");
-    for (int32_t i = 0; i < field.count; ++i) {
-      if (i > 0 && !expect(at, ",")) return refuse(why, "Too few values");
-      if (!readValue(at, read[field.first + i], why)) return false;
-    }
-  }
-  // A trailing line break is what editors add when a person saves the line.
-  while (*at == '\r' || *at == '\n') ++at;
-  if (*at != '\0') return refuse(why, "Too many values");
-  pattern = read;
-  why.clear();
-  return true;
-}
-
-Pattern rotated(const Pattern& pattern, int32_t steps) {
-  Pattern result = pattern;
-  for (int32_t step = 0; step < kStepCount; ++step) {
-    const int32_t to = ((step + steps) % kStepCount + kStepCount) % kStepCount;
-    result[FirstStepLevel + to] = pattern[FirstStepLevel + step];
-    result[FirstStepSwitch + to] = pattern[FirstStepSwitch + step];
-  }
-  return result;
-}
-
-Pattern invertedLevels(const Pattern& pattern) {
-  Pattern result = pattern;
-  for (int32_t step = 0; step < kStepCount; ++step)
-    result[FirstStepLevel + step] = 1.0f - pattern[FirstStepLevel + step];
-  return result;
-}
-
-Pattern clearedLevels(const Pattern& pattern) {
-  Pattern result = pattern;
-  for (int32_t step = 0; step < kStepCount; ++step) result[FirstStepLevel + step] = 0.0f;
-  return result;
-}
-
-Pattern randomLevels(const Pattern& pattern, std::mt19937& random) {
-  Pattern result = pattern;
-  std::uniform_real_distribution<float> level(0.0f, 1.0f);
-  for (int32_t step = 0; step < kStepCount; ++step) result[FirstStepLevel + step] = level(random);
-  return result;
-}
-
-Pattern randomSwitches(const Pattern& pattern, std::mt19937& random) {
-  Pattern result = pattern;
-  for (int32_t step = 0; step < kStepCount; ++step)
-    result[FirstStepSwitch + step] = (random() & 1u) != 0 ? 1.0f : 0.0f;
-  return result;
 }

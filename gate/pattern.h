@@ -1,32 +1,28 @@
-// Pattern: the 34 values of one program as the editor's pattern tools change them, and the one line of
-// text in which a pattern travels between programs, instances and hosts through the clipboard.
+// Pattern: the 34 values of one pattern as plain numbers, by what they do and by parameter number. The
+// editor's commands and the pattern text work on it, and a gain table is built from it.
 #pragma once
 
 #include <array>
 #include <cstdint>
-#include <random>
-#include <string>
 
 #include "gate/gate_parameter.h"
-#include "gate/program_record.h"
 
-// Indexed by parameter number.
-using Pattern = std::array<float, GateParameterCount>;
+struct ProgramRecord;
+
+struct Pattern {
+  std::array<float, kStepCount> levels;
+  std::array<float, kStepCount> switches;
+  float interpol;
+  float barWidth;
+
+  // Parameter `index`, 0 to 33, as an array's element; BarWidth for any other number, which no caller passes.
+  float& operator[](int32_t index) { return const_cast<float&>(static_cast<const Pattern&>(*this)[index]); }
+  const float& operator[](int32_t index) const;
+};
+
+// Value by value, so NaN differs from itself as it does in an array.
+bool operator==(const Pattern& a, const Pattern& b);
+inline bool operator!=(const Pattern& a, const Pattern& b) { return !(a == b); }
 
 Pattern patternOf(const ProgramRecord& record);
 Pattern initPattern();
-
-// "StepGate pattern: levels=...; switches=...; smooth=...; shift=..." with 16, 16, 1 and 1 values, each
-// written with the nine significant digits that give back the same float when read.
-std::string patternText(const Pattern& pattern);
-// Reads only well-formed text: the header, the four named lists in order with exactly their counts, every
-// value a number from 0 to 1, and nothing else. Otherwise `pattern` is left alone and `why` says what is
-// wrong, in a few words the editor can show.
-bool parsePatternText(const std::string& text, Pattern& pattern, std::string& why);
-
-// Moves every step by `steps` (positive: later in the bar), levels and switches together, wrapping round.
-Pattern rotated(const Pattern& pattern, int32_t steps);
-Pattern invertedLevels(const Pattern& pattern);
-Pattern clearedLevels(const Pattern& pattern);
-Pattern randomLevels(const Pattern& pattern, std::mt19937& random);
-Pattern randomSwitches(const Pattern& pattern, std::mt19937& random);

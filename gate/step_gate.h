@@ -40,7 +40,7 @@ public:
   // The values the gate plays; the editor follows them as the audio does, by their count of writes.
   const LiveParameters& live() const { return live_; }
   // The table the gate plays for the values written so far.
-  void copyGainTable(GainTable& out) const { buildGainTable(out, live_.pattern()); }
+  void copyGainTable(GainTable& out) const { buildGainTable(out, live_.values()); }
   // A copy of a stored program, taken value by value while its values may be written.
   ProgramRecord program(int32_t number) const;
   // For an effect no host ever received: it holds only Init programs, and writing them would destroy the

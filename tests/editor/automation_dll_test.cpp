@@ -65,7 +65,7 @@ Render render(PluginHost& host, const std::function<void(int32_t)>& between) {
     host.processOverwriting(inputs, outputs, kFrames);
 
     GainTable table;
-    buildGainTable(table, written.pattern());
+    buildGainTable(table, written.values());
     BarPhase phase{};
     barPhaseOf(host.time(), phase);
     std::vector<float> wantLeft(kFrames), wantRight(kFrames);

@@ -13,6 +13,8 @@
 
 #include "editor/pattern_menu.h"
 #include "editor/step_gate_editor.h"
+#include "gate/pattern_text.h"
+#include "gate/pattern_tools.h"
 #include "gate/step_gate_edit.h"
 #include "resources/resource_ids.h"
 #include "tests/editor/editor_pixels.h"

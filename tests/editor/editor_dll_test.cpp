@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "gate/pattern.h"
+#include "gate/pattern_tools.h"
 #include "tests/editor/editor_pixels.h"
 #include "toolkit/graphics/native_handles.h"
 #include "tools/gatehost/editor_session.h"

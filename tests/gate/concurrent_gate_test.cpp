@@ -71,7 +71,7 @@ bool accumulatesWithoutAClearInside(StepGate& gate) {
 void loadPrograms(StepGate& gate) {
   for (int32_t program = 15; program >= 0; --program) {
     gate.selectProgram(program);
-    PatternValues pattern = flatPattern();
+    Pattern pattern = flatPattern();
     for (float& level : pattern.levels) level = programLevel(program);
     applyPattern(gate, pattern);
   }

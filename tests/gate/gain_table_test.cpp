@@ -15,8 +15,8 @@ namespace {
 
 constexpr float kSentinel = -7.0f;
 
-StepPattern allOnes() {
-  StepPattern pattern{};
+Pattern allOnes() {
+  Pattern pattern{};
   for (int32_t step = 0; step < kStepCount; ++step) {
     pattern.levels[step] = 1.0f;
     pattern.switches[step] = 1.0f;
@@ -25,8 +25,8 @@ StepPattern allOnes() {
 }
 
 // Step k at level k/16: every step tells where it landed.
-StepPattern ramp(float barWidth, float interpol) {
-  StepPattern pattern = allOnes();
+Pattern ramp(float barWidth, float interpol) {
+  Pattern pattern = allOnes();
   for (int32_t step = 0; step < kStepCount; ++step)
     pattern.levels[step] = static_cast<float>(step + 1) / 16.0f;
   pattern.barWidth = barWidth;
@@ -61,7 +61,7 @@ TEST(GainTable, AllOnesWithoutShiftOrSmoothingIsOneAcrossTheBar) {
 }
 
 TEST(GainTable, SwitchedOffStepSoundsForItsFirst33Points) {
-  StepPattern pattern = allOnes();
+  Pattern pattern = allOnes();
   pattern.switches[2] = 0.0f;
   GainTable table = filled(kSentinel);
   layOutSteps(table, pattern);
@@ -71,7 +71,7 @@ TEST(GainTable, SwitchedOffStepSoundsForItsFirst33Points) {
 }
 
 TEST(GainTable, AnySwitchValueAboveZeroIsOn) {
-  StepPattern pattern = allOnes();
+  Pattern pattern = allOnes();
   pattern.switches[5] = 1e-7f;
   pattern.switches[6] = -0.5f;
   GainTable table = filled(kSentinel);
@@ -81,7 +81,7 @@ TEST(GainTable, AnySwitchValueAboveZeroIsOn) {
 }
 
 TEST(GainTable, LastAndFirstPointsAreExchanged) {
-  StepPattern pattern = allOnes();
+  Pattern pattern = allOnes();
   pattern.switches[15] = 0.0f;
   pattern.levels[0] = 0.75f;
   GainTable table = filled(kSentinel);
@@ -122,12 +122,12 @@ TEST(GainTable, BuildIsSilentAroundTheShiftedBarAndRepeatsEntry0AtTheBarLineWith
 
 TEST(GainTable, BuildDependsOnThePatternAlone) {
   // Shifted and not, smoothed and not: each built after each of them (itself too) as on a fresh table.
-  const StepPattern patterns[] = {ramp(0.0f, 0.0f), ramp(1.0f, 0.0f), ramp(0.5f, 0.3f), ramp(0.0f, 1.0f),
-                                  ramp(1.0f / 64.0f, 0.07f)};
-  for (const StepPattern& later : patterns) {
+  const Pattern patterns[] = {ramp(0.0f, 0.0f), ramp(1.0f, 0.0f), ramp(0.5f, 0.3f), ramp(0.0f, 1.0f),
+                              ramp(1.0f / 64.0f, 0.07f)};
+  for (const Pattern& later : patterns) {
     GainTable fresh = filled(kSentinel);
     buildGainTable(fresh, later);
-    for (const StepPattern& earlier : patterns) {
+    for (const Pattern& earlier : patterns) {
       GainTable table = filled(kSentinel);
       buildGainTable(table, earlier);
       buildGainTable(table, later);
@@ -223,7 +223,7 @@ TEST(GainTable, SmoothingMatchesThePlainFormulaBitForBit) {
   for (int32_t passes = 0; passes <= kMaxSmoothingPasses; ++passes) {
     GainTable mixed;
     for (float& entry : mixed) entry = anyGain();
-    StepPattern pattern;
+    Pattern pattern;
     for (int32_t step = 0; step < kStepCount; ++step) {
       pattern.levels[step] = anyGain();
       pattern.switches[step] = static_cast<float>(random() % 2);
@@ -242,7 +242,7 @@ TEST(GainTable, SmoothingMatchesThePlainFormulaBitForBit) {
 }
 
 TEST(GainTable, WithoutSmoothingEveryStepBoundaryIsAJump) {
-  StepPattern pattern = allOnes();
+  Pattern pattern = allOnes();
   for (int32_t step = 0; step < kStepCount; ++step) pattern.levels[step] = step % 2 == 0 ? 1.0f : 0.0f;
   GainTable table = filled(0.0f);
   layOutSteps(table, pattern);

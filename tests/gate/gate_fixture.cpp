@@ -17,8 +17,8 @@ StereoBlock noiseBlock(int32_t frames, uint32_t seed) {
   return block;
 }
 
-PatternValues flatPattern() {
-  PatternValues pattern{};
+Pattern flatPattern() {
+  Pattern pattern{};
   for (int32_t step = 0; step < 16; ++step) {
     pattern.levels[step] = 1.0f;
     pattern.switches[step] = 1.0f;
@@ -28,13 +28,8 @@ PatternValues flatPattern() {
   return pattern;
 }
 
-void applyPattern(StepGate& gate, const PatternValues& pattern) {
-  for (int32_t step = 0; step < 16; ++step) {
-    gate.writeParameter(FirstStepLevel + step, pattern.levels[step]);
-    gate.writeParameter(FirstStepSwitch + step, pattern.switches[step]);
-  }
-  gate.writeParameter(InterpolParameter, pattern.interpol);
-  gate.writeParameter(BarWidthParameter, pattern.barWidth);
+void applyPattern(StepGate& gate, const Pattern& pattern) {
+  for (int32_t index = 0; index < GateParameterCount; ++index) gate.writeParameter(index, pattern[index]);
 }
 
 std::unique_ptr<StepGate> makeGate(const TimeHost& host) {

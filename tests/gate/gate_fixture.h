@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "gate/pattern.h"
 #include "gate/step_gate.h"
 #include "tests/gate/time_host.h"
 
@@ -23,16 +24,9 @@ struct StereoBlock {
 // Random samples in -1 to 1, different for each seed.
 StereoBlock noiseBlock(int32_t frames, uint32_t seed);
 
-struct PatternValues {
-  float levels[16];
-  float switches[16];
-  float barWidth;
-  float interpol;
-};
-
 // All levels 1, all switches on, no shift, no smoothing: a table of ones.
-PatternValues flatPattern();
+Pattern flatPattern();
 // Writes all 34 values through the host's parameter entry.
-void applyPattern(StepGate& gate, const PatternValues& pattern);
+void applyPattern(StepGate& gate, const Pattern& pattern);
 
 std::unique_ptr<StepGate> makeGate(const TimeHost& host);

@@ -71,7 +71,7 @@ TEST(HostileValues, SmoothedEdgesLeaveNoSubnormalSamples) {
   const HostTimeInfo time = timeAt(44100.0, 0.0, 120.0);
   host.answerTime(&time);
   std::unique_ptr<StepGate> gate = makeGate(host);
-  PatternValues pattern = flatPattern();
+  Pattern pattern = flatPattern();
   for (float& level : pattern.levels) level = 0.0f;
   pattern.levels[8] = 1.0f;
   pattern.interpol = 1.0f;

@@ -5,7 +5,8 @@
 #include <cmath>
 #include <cstring>
 
-#include "gate/pattern.h"
+#include "gate/pattern_text.h"
+#include "gate/pattern_tools.h"
 
 namespace {
 
@@ -29,7 +30,7 @@ TEST(PatternText, RoundTripsEveryValueBitForBit) {
   Pattern read = initPattern();
   std::string why = "unchanged";
   ASSERT_TRUE(parsePatternText(patternText(original) + "\r\n", read, why)) << why;
-  EXPECT_EQ(std::memcmp(read.data(), original.data(), sizeof original), 0);
+  EXPECT_EQ(std::memcmp(&read, &original, sizeof original), 0);
   EXPECT_EQ(why, "");
   // The longest text taken: 1,024 characters.
   const std::string init = patternText(initPattern());
@@ -98,8 +99,7 @@ TEST(PatternTools, ChangeOnlyWhatTheyName) {
   EXPECT_LT(switchesOn, kStepCount);
   EXPECT_NE(levels, start);
   // Drawn from the whole range: some of 16 levels fall in each half.
-  const auto [lowest, highest] =
-      std::minmax_element(levels.begin() + FirstStepLevel, levels.begin() + FirstStepSwitch);
+  const auto [lowest, highest] = std::minmax_element(levels.levels.begin(), levels.levels.end());
   EXPECT_LT(*lowest, 0.5f);
   EXPECT_GT(*highest, 0.5f);
   for (const Pattern& changed : {right, invertedLevels(start), clearedLevels(start), levels, switches}) {

@@ -17,17 +17,17 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
 // Step s has level (s + 1) / 16: each step's gain names it.
-PatternValues staircase() {
-  PatternValues pattern = flatPattern();
+Pattern staircase() {
+  Pattern pattern = flatPattern();
   for (int32_t step = 0; step < 16; ++step) pattern.levels[step] = static_cast<float>(step + 1) / 16.0f;
   return pattern;
 }
 
 float levelOfStep(int32_t step) { return static_cast<float>(step + 1) / 16.0f; }
 
-PatternValues randomPattern(std::mt19937& random) {
+Pattern randomPattern(std::mt19937& random) {
   std::uniform_real_distribution<float> unit(0.0f, 1.0f);
-  PatternValues pattern{};
+  Pattern pattern{};
   for (int32_t step = 0; step < 16; ++step) {
     pattern.levels[step] = unit(random);
     pattern.switches[step] = random() % 2 == 0 ? 0.0f : 1.0f;
