@@ -1,43 +1,32 @@
 // The menu's entries and the press that opens it.
 #include "editor/pattern_menu.h"
 
-#include <string>
-
 #include "editor/step_gate_editor.h"
-#include "gate/program_record.h"
 #include "toolkit/graphics/root_view.h"
 
 std::vector<MenuEntry> patternMenuEntries(Scale current) {
-  MenuEntry factory{"Factory patterns", 0, {}};
-  for (int32_t n = 0; n < kProgramCount; ++n)
-    factory.submenu.push_back({"Pattern " + std::to_string(n + 1), FirstFactoryPattern + n, {}});
-  MenuEntry size{"Size", 0, {}};
-  for (int32_t n = 0; n < Scale::kSizeCount; ++n) {
-    const Scale offered = Scale::kSizes[n];
-    size.submenu.push_back(
-        {std::to_string(offered.percent()) + " %", FirstSizeCommand + n, {}, offered == current});
+  const std::vector<PatternCommand>& commands = patternCommands();
+  std::vector<MenuEntry> entries;
+  for (size_t row = 0; row < commands.size(); ++row) {
+    const PatternCommand& command = commands[row];
+    // A separator answers nothing, as a submenu does not.
+    const int32_t answer = command.label == "-" ? 0 : static_cast<int32_t>(row) + 1;
+    MenuEntry entry{command.label, answer, {}, command.size == current};
+    if (command.submenu.empty()) {
+      entries.push_back(entry);
+      continue;
+    }
+    if (entries.empty() || entries.back().text != command.submenu)
+      entries.push_back({command.submenu, 0, {}});
+    entries.back().submenu.push_back(entry);
   }
-  return {{"Copy pattern", CopyPattern, {}},
-          {"Paste pattern", PastePattern, {}},
-          {"-", 0, {}},
-          factory,
-          {"-", 0, {}},
-          {"Rotate left", RotateLeft, {}},
-          {"Rotate right", RotateRight, {}},
-          {"Invert levels", InvertLevels, {}},
-          {"Randomize levels", RandomizeLevels, {}},
-          {"Randomize switches", RandomizeSwitches, {}},
-          {"Clear", ClearLevels, {}},
-          {"Reset", ResetPattern, {}},
-          {"-", 0, {}},
-          size};
+  return entries;
 }
 
 void PatternMenuArea::mousePressed(Canvas*, Point& point) {
   if (parent() == nullptr || parent()->pressedButton() != rightButton) return;
-  const int32_t command = runPopupMenu(parent(), point, patternMenuEntries(editor_->scale()));
-  if (command >= FirstSizeCommand && command < FirstSizeCommand + Scale::kSizeCount)
-    editor_->chooseSize(Scale::kSizes[command - FirstSizeCommand]);
-  else if (command >= 0)
-    editor_->runPatternCommand(command);
+  const int32_t chosen = runPopupMenu(parent(), point, patternMenuEntries(editor_->scale()));
+  const std::vector<PatternCommand>& commands = patternCommands();
+  if (chosen >= 1 && chosen <= static_cast<int32_t>(commands.size()))
+    editor_->runPatternCommand(commands[static_cast<size_t>(chosen - 1)]);
 }

@@ -178,13 +178,15 @@ void StepGateEditor::pointerMoved(Point point) {
 
 void StepGateEditor::pointerLeft() { readout_.hover(-1); }
 
-void StepGateEditor::runPatternCommand(int32_t command) {
+void StepGateEditor::runPatternCommand(const PatternCommand& command) {
+  if (command.size.has_value()) {
+    chooseSize(*command.size);
+    return;
+  }
   const std::optional<Pattern> pattern =
       patterns_.run(command, rootView != nullptr ? rootView->windowHandle() : nullptr);
-  if (pattern.has_value())
-    applyPattern(*pattern);
-  else if (command == PastePattern)
-    readout_.showMessage("Paste refused: " + patterns_.pasteRefusal());
+  if (pattern.has_value()) applyPattern(*pattern);
+  if (!patterns_.message().empty()) readout_.showMessage(patterns_.message());
 }
 
 void StepGateEditor::chooseSize(Scale scale) {

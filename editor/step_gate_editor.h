@@ -38,9 +38,9 @@ public:
   void gestureBegan() override { gestures_.begin(); }
   void gestureEnded() override { gestures_.end(); }
 
-  // A command of the pattern menu: the parameters it changes are written as edits the host is told of,
-  // and the editor repaints once.
-  void runPatternCommand(int32_t command);
+  // A row of the pattern menu: the parameters its command changes are written as edits the host is told
+  // of, and the editor repaints once; a row of the Size submenu chooses its size.
+  void runPatternCommand(const PatternCommand& command);
   // The size chosen in the menu; the readout says so for a while when the host cannot resize.
   void chooseSize(Scale scale);
   // Why the last paste changed nothing; empty after a paste that took.

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <map>
 #include <memory>
 #include <random>
 #include <thread>
@@ -34,6 +35,22 @@
 #include "tools/probe/resource_census.h"
 
 namespace {
+
+const PatternCommand& commandLabeled(const std::string& label) {
+  for (const PatternCommand& command : patternCommands())
+    if (command.label == label) return command;
+  ADD_FAILURE() << "no command " << label;
+  return patternCommands().front();
+}
+
+// The entries as a line: each entry's text, "*" when checked, its submenu in brackets.
+std::string describe(const std::vector<MenuEntry>& entries) {
+  std::string line;
+  for (const MenuEntry& entry : entries)
+    line += entry.text + (entry.checked ? "*" : "") +
+            (entry.submenu.empty() ? "" : "[" + describe(entry.submenu) + "]") + "|";
+  return line;
+}
 
 intptr_t dispatch(PluginEffect& effect, Opcode opcode, void* data = nullptr) {
   return effect.handleOpcode(static_cast<int32_t>(opcode), 0, 0, data, 0.0f);
@@ -356,7 +373,7 @@ TEST(StepGateEditor, AChosenSizeTakesTheHostsRoomAndIsRememberedForTheNextEditor
   EXPECT_EQ(rememberedSizePercent(), std::nullopt);
 
   host.answer(static_cast<int32_t>(HostRequest::ResizeWindow), 1);
-  edited.editor->chooseSize(Scale::ofPercent(200));
+  edited.editor->runPatternCommand(commandLabeled("200 %"));
   const std::vector<HostCall> asked = host.callsOf(static_cast<int32_t>(HostRequest::ResizeWindow));
   ASSERT_EQ(asked.size(), 2u);
   for (const HostCall& call : asked) {
@@ -431,44 +448,72 @@ TEST(StepGateEditor, PatternCommandsWriteWhatTheyChangeTellTheHostAndMoveTheCont
   OpenEditor editor(gate);
   const Pattern start = distinctPattern();
   std::mt19937 random(kSeed);
-  struct Case {
-    int32_t command;
-    Pattern expected;
-  };
-  std::vector<Case> cases = {
-      {RotateLeft, rotated(start, -1)},
-      {RotateRight, rotated(start, 1)},
-      {InvertLevels, invertedLevels(start)},
-      {ClearLevels, clearedLevels(start)},
-      {ResetPattern, initPattern()},
-      // In this order: the editor draws from its generator as the table was built.
-      {RandomizeLevels, randomLevels(start, random)},
-      {RandomizeSwitches, randomSwitches(start, random)},
+  // By label. In the table's order: the editor draws from its generator as the table is walked.
+  std::map<std::string, Pattern> cases = {
+      {"Rotate left", rotated(start, -1)},
+      {"Rotate right", rotated(start, 1)},
+      {"Invert levels", invertedLevels(start)},
+      {"Randomize levels", randomLevels(start, random)},
+      {"Randomize switches", randomSwitches(start, random)},
+      {"Clear", clearedLevels(start)},
+      {"Reset", initPattern()},
   };
   for (int32_t number = 0; number < kProgramCount; ++number) {
     ASSERT_NE(patternOf(bankRecord(number)), Pattern{}) << number;
-    cases.push_back({FirstFactoryPattern + number, patternOf(bankRecord(number))});
+    cases["Pattern " + std::to_string(number + 1)] = patternOf(bankRecord(number));
   }
-  for (const auto& c : cases) {
+  size_t walked = 0;
+  for (const PatternCommand& command : patternCommands()) {
+    // Copy and paste have a test of their own, the sizes theirs.
+    if (!command.make || command.label == "Copy pattern" || command.label == "Paste pattern") continue;
+    ASSERT_EQ(cases.count(command.label), 1u) << "no case for " << command.label;
+    const Pattern& expected = cases.at(command.label);
+    ++walked;
     writeAll(gate, start);
     editor.idle();
     host.clear();
-    edited.editor->runPatternCommand(c.command);
+    edited.editor->runPatternCommand(command);
     int32_t changed = 0;
     for (int32_t index = 0; index < GateParameterCount; ++index) {
-      changed += start[index] != c.expected[index] ? 1 : 0;
-      EXPECT_EQ(gate.readParameter(index), c.expected[index]) << c.command << " parameter " << index;
+      changed += start[index] != expected[index] ? 1 : 0;
+      EXPECT_EQ(gate.readParameter(index), expected[index]) << command.label << " parameter " << index;
       // Painted at once: a host may not idle for a while.
-      EXPECT_EQ(edited.editor->controlOf(index)->shownValue(), c.expected[index])
-          << c.command << " " << index;
+      EXPECT_EQ(edited.editor->controlOf(index)->shownValue(), expected[index])
+          << command.label << " " << index;
     }
     const std::vector<HostCall> notices = host.callsOf(static_cast<int32_t>(HostRequest::ParameterEdited));
-    ASSERT_EQ(static_cast<int32_t>(notices.size()), changed) << c.command;
+    ASSERT_EQ(static_cast<int32_t>(notices.size()), changed) << command.label;
     // Outside any gesture each change is bracketed on its own.
     for (const HostRequest request : {HostRequest::BeginEdit, HostRequest::EndEdit})
       EXPECT_EQ(static_cast<int32_t>(host.callsOf(static_cast<int32_t>(request)).size()), changed)
-          << c.command;
-    for (const HostCall& notice : notices) EXPECT_EQ(notice.scalar, c.expected[notice.index]) << c.command;
+          << command.label;
+    for (const HostCall& notice : notices) EXPECT_EQ(notice.scalar, expected[notice.index]) << command.label;
+  }
+  EXPECT_EQ(walked, cases.size());
+}
+
+// Every row of the table in its place, and each entry answers the row it was drawn from.
+TEST(PatternMenu, DrawsTheCommandTableWithItsSeparatorsSubmenusAndTheCurrentSizeChecked) {
+  std::string factory;
+  for (int32_t number = 1; number <= kProgramCount; ++number)
+    factory += "Pattern " + std::to_string(number) + "|";
+  const std::vector<MenuEntry> entries = patternMenuEntries(Scale::ofPercent(150));
+  EXPECT_EQ(describe(entries), "Copy pattern|Paste pattern|-|Factory patterns[" + factory +
+                                   "]|-|Rotate left|Rotate right|Invert levels|Randomize levels|"
+                                   "Randomize switches|Clear|Reset|-|Size[100 %|150 %*|200 %|]|");
+  std::vector<const MenuEntry*> chosen;
+  for (const MenuEntry& entry : entries) {
+    chosen.push_back(&entry);
+    for (const MenuEntry& inner : entry.submenu) chosen.push_back(&inner);
+  }
+  for (const MenuEntry* entry : chosen) {
+    if (entry->text == "-" || !entry->submenu.empty()) {
+      EXPECT_EQ(entry->command, 0) << entry->text;
+      continue;
+    }
+    ASSERT_GE(entry->command, 1) << entry->text;
+    ASSERT_LE(entry->command, static_cast<int32_t>(patternCommands().size())) << entry->text;
+    EXPECT_EQ(patternCommands()[static_cast<size_t>(entry->command - 1)].label, entry->text);
   }
 }
 
@@ -478,8 +523,8 @@ TEST(StepGateEditor, CopiedPatternPastesIntoAnotherInstanceExactlyAndMalformedTe
   Pattern awkward = distinctPattern();
   awkward[FirstStepLevel + 4] = std::nextafter(0.1f, 1.0f);
   writeAll(first.gate, awkward);
-  first.editor->runPatternCommand(CopyPattern);
-  second.editor->runPatternCommand(PastePattern);
+  first.editor->runPatternCommand(commandLabeled("Copy pattern"));
+  second.editor->runPatternCommand(commandLabeled("Paste pattern"));
   EXPECT_EQ(second.editor->pasteRefusal(), "");
   for (int32_t index = 0; index < GateParameterCount; ++index) {
     const float pasted = second.gate.readParameter(index);
@@ -487,7 +532,7 @@ TEST(StepGateEditor, CopiedPatternPastesIntoAnotherInstanceExactlyAndMalformedTe
   }
   ASSERT_TRUE(putClipboardText(nullptr, patternText(awkward).substr(0, 40)));
   writeAll(second.gate, initPattern());
-  second.editor->runPatternCommand(PastePattern);
+  second.editor->runPatternCommand(commandLabeled("Paste pattern"));
   EXPECT_EQ(second.editor->pasteRefusal(), "Too few values");
   EXPECT_EQ(second.editor->readout(), "Paste refused: Too few values");
   // The message stays while the pointer moves on over the background, where the menu was opened.
