@@ -5,6 +5,7 @@
 #include "toolkit/graphics/canvas.h"
 #include "toolkit/graphics/offscreen_canvas.h"
 #include "toolkit/graphics/pixmap.h"
+#include "toolkit/graphics/root_view.h"
 
 namespace {
 
@@ -53,7 +54,7 @@ void Fader::paintAlong(Canvas* canvas, Axis axis) {
   // Track and handle meet offscreen and reach the window in one copy, so the handle never flickers.
   OffscreenCanvas offscreen(
       parent(), Rect(size_.left, size_.top, size_.left + controlWidth_, size_.top + controlHeight_),
-      colorBlack);
+      colorBlack, parent() != nullptr ? parent()->offscreenSurface() : nullptr);
   if (background_ != nullptr)
     background_->drawOpaque(&offscreen, Rect(0, 0, controlWidth_, controlHeight_), backgroundOffset_);
 

@@ -53,23 +53,20 @@ uint32_t pixelOf(Color color) {
 // The area of the image starting at `from`, with its key pixels left out, into the target's rectangle.
 // The mask is white where the image is keyed: ANDed in it clears the opaque pixels and keeps the keyed
 // ones; the image XORed in then shows where it is opaque and inverts the keyed pixels (the key is white),
-// which the mask XORed in again turns back. Three copies and no object made for them.
-void drawThroughMask(HDC target, const Rect& to, HBITMAP bitmap, HBITMAP maskBitmap, Point from) {
-  BitmapDevice image(target, bitmap);
-  BitmapDevice mask(target, maskBitmap);
+// which the mask XORed in again turns back. Three copies from the devices holding the image and the mask.
+void drawThroughMask(HDC target, const Rect& to, HDC image, HDC mask, Point from) {
   // A 1-bit source takes the target's text colour for 0 and its background colour for 1.
   const COLORREF text = SetTextColor(target, RGB(0, 0, 0));
   const COLORREF background = SetBkColor(target, RGB(255, 255, 255));
-  BitBlt(target, to.left, to.top, to.width(), to.height(), mask.handle(), from.h, from.v, SRCAND);
-  BitBlt(target, to.left, to.top, to.width(), to.height(), image.handle(), from.h, from.v, SRCINVERT);
-  BitBlt(target, to.left, to.top, to.width(), to.height(), mask.handle(), from.h, from.v, SRCINVERT);
+  BitBlt(target, to.left, to.top, to.width(), to.height(), mask, from.h, from.v, SRCAND);
+  BitBlt(target, to.left, to.top, to.width(), to.height(), image, from.h, from.v, SRCINVERT);
+  BitBlt(target, to.left, to.top, to.width(), to.height(), mask, from.h, from.v, SRCINVERT);
   SetTextColor(target, text);
   SetBkColor(target, background);
 }
 
-void copyArea(HDC target, const Rect& to, HBITMAP bitmap, Point from) {
-  BitmapDevice image(target, bitmap);
-  BitBlt(target, to.left, to.top, to.width(), to.height(), image.handle(), from.h, from.v, SRCCOPY);
+void copyArea(HDC target, const Rect& to, HDC image, Point from) {
+  BitBlt(target, to.left, to.top, to.width(), to.height(), image, from.h, from.v, SRCCOPY);
 }
 
 } // namespace
@@ -86,7 +83,29 @@ void Pixmap::release() {
   if (referenceCount_.fetch_sub(1, std::memory_order_acq_rel) == 1) delete this;
 }
 
+HDC Pixmap::sourceOf(HDC target, HBITMAP bitmap) {
+  for (const SourceDevice& source : sources_)
+    if (source.bitmap == bitmap) return source.device.get();
+  MemoryDevice device(CreateCompatibleDC(target));
+  SelectObject(device.get(), bitmap);
+  sources_.push_back(SourceDevice{bitmap, std::move(device)});
+  return sources_.back().device.get();
+}
+
+void Pixmap::letGo(HBITMAP bitmap) {
+  sources_.erase(std::remove_if(sources_.begin(), sources_.end(),
+                                [bitmap](const SourceDevice& source) { return source.bitmap == bitmap; }),
+                 sources_.end());
+}
+
 void Pixmap::dropLargerImages() {
+  if (scaled_.empty() && !doubleLooked_) return;
+  for (const ScaledArea& held : scaled_) {
+    letGo(held.image.get());
+    letGo(held.mask.get());
+  }
+  letGo(double_.get());
+  letGo(doubleMask_.get());
   scaled_.clear();
   double_.reset();
   doubleMask_.reset();
@@ -112,10 +131,15 @@ const Pixmap::ScaledArea& Pixmap::scaledArea(HDC device, const Rect& area, int32
         held.width == width && held.height == height && held.keyed == keyed)
       return held;
   }
-  if (scaled_.size() == kScaledAreaLimit) scaled_.erase(scaled_.begin());
+  if (scaled_.size() == kScaledAreaLimit) {
+    letGo(scaled_.front().image.get());
+    letGo(scaled_.front().mask.get());
+    scaled_.erase(scaled_.begin());
+  }
   HBITMAP source = doubleSize();
   const int32_t factor = source != nullptr ? 2 : 1;
   if (source == nullptr) source = bitmap_.get();
+  letGo(source);
   const std::optional<uint32_t> key =
       keyed ? std::optional<uint32_t>(pixelOf(colorTransparentKey)) : std::nullopt;
   const PixelImage made =
@@ -134,7 +158,7 @@ void Pixmap::drawOpaque(Canvas* canvas, const Rect& rect, Point offset) {
   const Scale scale = canvas->scale();
   if (scale.isIdentity()) {
     dropLargerImages();
-    copyArea(target, rect, bitmap_.get(), offset);
+    copyArea(target, rect, sourceOf(target, bitmap_.get()), offset);
     return;
   }
   // Only what the image holds: a resampled area has nothing beyond it.
@@ -146,10 +170,11 @@ void Pixmap::drawOpaque(Canvas* canvas, const Rect& rect, Point offset) {
                    rect.left + area.right - wanted.left, rect.top + area.bottom - wanted.top);
   const Rect to = canvas->toDevice(place);
   if (scale == Scale::ofPercent(200) && doubleSize() != nullptr) {
-    copyArea(target, to, double_.get(), Point(2 * area.left, 2 * area.top));
+    copyArea(target, to, sourceOf(target, double_.get()), Point(2 * area.left, 2 * area.top));
     return;
   }
-  copyArea(target, to, scaledArea(target, area, to.width(), to.height(), false).image.get(), Point(0, 0));
+  HBITMAP scaled = scaledArea(target, area, to.width(), to.height(), false).image.get();
+  copyArea(target, to, sourceOf(target, scaled), Point(0, 0));
 }
 
 void Pixmap::drawKeyed(Canvas* canvas, const Rect& rect, Point offset) {
@@ -157,8 +182,11 @@ void Pixmap::drawKeyed(Canvas* canvas, const Rect& rect, Point offset) {
   HDC target = canvas->device();
   if (canvas->scale().isIdentity()) {
     dropLargerImages();
-    if (!mask_) mask_ = makeKeyMask(target, bitmap_.get(), colorTransparentKey.nativeValue());
-    drawThroughMask(target, rect, bitmap_.get(), mask_.get(), offset);
+    if (!mask_) {
+      letGo(bitmap_.get());
+      mask_ = makeKeyMask(target, bitmap_.get(), colorTransparentKey.nativeValue());
+    }
+    drawThroughMask(target, rect, sourceOf(target, bitmap_.get()), sourceOf(target, mask_.get()), offset);
     return;
   }
   // The whole image made for the device where it lies, and the area of it drawn.
@@ -167,11 +195,15 @@ void Pixmap::drawKeyed(Canvas* canvas, const Rect& rect, Point offset) {
   const Rect to = canvas->toDevice(rect);
   const Point from(to.left - image.left, to.top - image.top);
   if (canvas->scale() == Scale::ofPercent(200) && doubleSize() != nullptr) {
-    if (!doubleMask_) doubleMask_ = makeKeyMask(target, double_.get(), colorTransparentKey.nativeValue());
-    drawThroughMask(target, to, double_.get(), doubleMask_.get(), from);
+    if (!doubleMask_) {
+      letGo(double_.get());
+      doubleMask_ = makeKeyMask(target, double_.get(), colorTransparentKey.nativeValue());
+    }
+    drawThroughMask(target, to, sourceOf(target, double_.get()), sourceOf(target, doubleMask_.get()), from);
     return;
   }
   const ScaledArea& scaled =
       scaledArea(target, Rect(0, 0, width_, height_), image.width(), image.height(), true);
-  drawThroughMask(target, to, scaled.image.get(), scaled.mask.get(), from);
+  drawThroughMask(target, to, sourceOf(target, scaled.image.get()), sourceOf(target, scaled.mask.get()),
+                  from);
 }

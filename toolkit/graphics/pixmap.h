@@ -53,7 +53,19 @@ private:
     BitmapHandle mask;
   };
 
+  // A memory device holding one of the pixmap's bitmaps for good: making a device and selecting a bitmap
+  // into it for each drawing costs far more under the platform than the copy itself.
+  struct SourceDevice {
+    HBITMAP bitmap;
+    MemoryDevice device;
+  };
+
   ~Pixmap() = default;
+
+  // The device the bitmap is drawn from, made compatible with the target at its first drawing.
+  HDC sourceOf(HDC target, HBITMAP bitmap);
+  // Deletes the bitmap's device, if any: before the bitmap is read, selected elsewhere or deleted.
+  void letGo(HBITMAP bitmap);
 
   // Shown at 100 % again, the pixmap keeps no larger image.
   void dropLargerImages();
@@ -71,6 +83,8 @@ private:
   bool doubleLooked_ = false;
   // A few areas, the oldest replaced first: a control draws the same one or two areas again and again.
   std::vector<ScaledArea> scaled_;
+  // After the bitmaps, so the devices go first and the bitmaps can then be deleted.
+  std::vector<SourceDevice> sources_;
   int32_t width_ = 0;
   int32_t height_ = 0;
   // A view the host closed from another thread gives its references back on its window's thread, while

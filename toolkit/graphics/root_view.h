@@ -15,6 +15,7 @@
 #include "toolkit/graphics/button_state.h"
 #include "toolkit/graphics/editor_class_use.h"
 #include "toolkit/graphics/native_handles.h"
+#include "toolkit/graphics/offscreen_canvas.h"
 #include "toolkit/graphics/pixmap_ref.h"
 #include "toolkit/graphics/scale.h"
 #include "toolkit/graphics/widget.h"
@@ -73,6 +74,8 @@ public:
   // The button whose press is being handled (leftButton or rightButton).
   ButtonState pressedButton() const { return pressedButton_; }
   HWND windowHandle() const { return window_.get(); }
+  // The offscreen device the controls compose their images in, one at a time, kept for the view's life.
+  OffscreenSurface* offscreenSurface() { return &offscreenSurface_; }
   HWND hostWindow() const { return hostWindow_; }
   bool isOpen() const { return isOpen_.load(); }
   int32_t widgetCount() const { return static_cast<int32_t>(widgets_.size()); }
@@ -117,5 +120,6 @@ private:
   std::atomic<int32_t> handling_{0};
   // Held only while the view has made its window, so the class outlives it.
   std::optional<EditorClassUse> classUse_;
+  OffscreenSurface offscreenSurface_;
   WindowHandle window_;
 };

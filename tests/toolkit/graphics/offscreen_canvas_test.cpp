@@ -15,13 +15,18 @@ const Color kStart{1, 2, 3, 0};
 
 TEST(OffscreenCanvas, StartsWithEveryPixelInItsColourIncludingRowAndColumnZero) {
   RootView root(Rect(0, 0, 100, 100), nullptr, nullptr);
-  OffscreenCanvas canvas(&root, 16, 80, kStart);
-  EXPECT_EQ(canvas.width(), 16);
-  EXPECT_EQ(canvas.height(), 80);
-  for (int32_t y = 0; y < 80; ++y)
-    for (int32_t x = 0; x < 16; ++x)
-      ASSERT_FALSE(colorOf(GetPixel(canvas.device(), x, y)).differsFrom(kStart))
-          << "(" << x << ", " << y << ")";
+  // A kept surface made smaller than the canvas, holding another colour from an earlier canvas.
+  { OffscreenCanvas earlier(&root, Rect(0, 0, 8, 8), colorRed, root.offscreenSurface()); }
+  OffscreenCanvas own(&root, 16, 80, kStart);
+  OffscreenCanvas kept(&root, Rect(0, 0, 16, 80), kStart, root.offscreenSurface());
+  for (const OffscreenCanvas* canvas : {&own, &kept}) {
+    EXPECT_EQ(canvas->width(), 16);
+    EXPECT_EQ(canvas->height(), 80);
+    for (int32_t y = 0; y < 80; ++y)
+      for (int32_t x = 0; x < 16; ++x)
+        ASSERT_FALSE(colorOf(GetPixel(canvas->device(), x, y)).differsFrom(kStart))
+            << "(" << x << ", " << y << ")";
+  }
 }
 
 TEST(OffscreenCanvas, BlitToWritesTheAreaAtThePointIntoTheRectangle) {
@@ -63,6 +68,27 @@ TEST(OffscreenCanvas, DeletesItsDeviceBitmapAndDrawingObjects) {
     canvas.selectFont(1, 0);
     canvas.setPenWidth(2);
     EXPECT_GT(liveGdiObjects(), start);
+  }
+  EXPECT_EQ(liveGdiObjects(), start);
+}
+
+// The kept surface's device and bitmap outlive the canvases drawn in it, are made again only to grow, and
+// go with the view.
+TEST(OffscreenCanvas, OverAKeptSurfaceMakesItsDeviceOnceAndTheViewDeletesIt) {
+  const int32_t start = liveGdiObjects();
+  {
+    RootView root(Rect(0, 0, 100, 100), nullptr, nullptr);
+    const int32_t withView = liveGdiObjects();
+    const Rect areas[] = {Rect(0, 0, 16, 80), Rect(20, 10, 36, 90), Rect(0, 0, 8, 8), Rect(0, 0, 30, 90)};
+    for (const Rect& area : areas) {
+      HDC device = nullptr;
+      {
+        OffscreenCanvas canvas(&root, area, kStart, root.offscreenSurface());
+        device = canvas.device();
+      }
+      EXPECT_EQ(liveGdiObjects(), withView + 2);
+      EXPECT_EQ(root.offscreenSurface()->deviceFor(nullptr, area.width(), area.height()), device);
+    }
   }
   EXPECT_EQ(liveGdiObjects(), start);
 }

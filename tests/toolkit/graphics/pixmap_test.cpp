@@ -141,17 +141,19 @@ TEST(Pixmap, KeyedDrawingGivesTheSharedBitmapItsPixelsBack) {
   EXPECT_FALSE(after.pixel(0, 0).differsFrom(colorTransparentKey));
 }
 
-TEST(Pixmap, KeyMaskIsBuiltOnceAndEverythingElseOfKeyedDrawingIsFreed) {
+// The mask and the devices holding the image and the mask are made by the first keyed drawing and kept: an
+// opaque drawing copies from the image's device too.
+TEST(Pixmap, KeyMaskAndTheDevicesDrawnFromAreMadeOnceAndGoWithThePixmap) {
   MemorySurface surface(8, 4, kBackground);
   Canvas canvas(nullptr, surface.device(), nullptr);
   const int32_t start = liveGdiObjects();
   PixmapRef pixmap = PixmapRef::adopt(new Pixmap(kKeyedBitmap));
   EXPECT_EQ(liveGdiObjects(), start + 1);
   pixmap->drawKeyed(&canvas, Rect(0, 0, 8, 4), Point(0, 0));
-  EXPECT_EQ(liveGdiObjects(), start + 2);
+  EXPECT_EQ(liveGdiObjects(), start + 4);
   pixmap->drawKeyed(&canvas, Rect(0, 0, 8, 4), Point(0, 0));
   pixmap->drawOpaque(&canvas, Rect(0, 0, 8, 4), Point(0, 0));
-  EXPECT_EQ(liveGdiObjects(), start + 2);
+  EXPECT_EQ(liveGdiObjects(), start + 4);
   pixmap.reset();
   EXPECT_EQ(liveGdiObjects(), start);
 }
