@@ -22,7 +22,7 @@ namespace {
 constexpr int32_t kWarmUp = 20;
 constexpr int32_t kBatches = 15;
 // The thread's processor time is counted in steps of 10 ms or so: a batch takes many of them.
-constexpr int32_t kBatchRepaints = 50;
+constexpr int32_t kBatchRepaints = 500;
 
 void handleMessages() {
   MSG message;
