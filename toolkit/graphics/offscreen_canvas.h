@@ -1,5 +1,5 @@
-// OffscreenCanvas: a canvas over a memory bitmap of its own, on which a control composes its image
-// before copying it to the window in one step, so nothing flickers.
+// OffscreenCanvas: a canvas over a memory bitmap, its own or one its root view keeps, on which a control
+// composes its image before copying it to the window in one step, so nothing flickers.
 #pragma once
 
 #include <cstdint>
