@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "gate/step_gate_edit.h"
+#include "gate/step_gate_plugin.h"
 #include "host/opcodes.h"
 #include "tests/gate/counting_editor.h"
 #include "tests/gate/gate_fixture.h"
@@ -135,10 +135,10 @@ TEST(StepGateParameters, NumbersOutsideTheRangeStoreNothingButStillAskForAnUpdat
   for (int32_t index = 0; index < GateParameterCount; ++index) EXPECT_NE(gate->readParameter(index), 0.1f);
 }
 
-TEST(StepGateEdit, ForwardsEveryWriteAndClosesItsEditorBeforeDeletingIt) {
+TEST(StepGatePlugin, ForwardsEveryWriteAndClosesItsEditorBeforeDeletingIt) {
   std::vector<std::string> log;
   {
-    StepGateEdit gate(nullptr);
+    StepGatePlugin gate(nullptr);
     gate.adoptEditor(std::make_unique<LoggingEditor>(&gate, &log));
     gate.writeParameter(7, 0.5f);
     EXPECT_EQ(gate.record()->pluginId, 0x4B747673);

@@ -1,6 +1,6 @@
 // The editor is adopted after the gate has selected its first program, so that first selection tells no
 // editor.
-#include "gate/step_gate_edit.h"
+#include "gate/step_gate_plugin.h"
 
 #include <utility>
 
@@ -10,9 +10,9 @@ constexpr int32_t kPluginId = fourCharacterCode("Ktvs");
 
 } // namespace
 
-StepGateEdit::StepGateEdit(HostCallback callback) : StepGate(callback) { assignPluginId(kPluginId); }
+StepGatePlugin::StepGatePlugin(HostCallback callback) : StepGate(callback) { assignPluginId(kPluginId); }
 
-StepGateEdit::~StepGateEdit() {
+StepGatePlugin::~StepGatePlugin() {
   if (ownedEditor_ == nullptr) return;
   ownedEditor_->closeEditor();
   // Detached first: no parameter write may reach an editor being deleted.
@@ -20,9 +20,9 @@ StepGateEdit::~StepGateEdit() {
   ownedEditor_.reset();
 }
 
-void StepGateEdit::adoptEditor(std::unique_ptr<EditorBase> editor) { ownedEditor_ = std::move(editor); }
+void StepGatePlugin::adoptEditor(std::unique_ptr<EditorBase> editor) { ownedEditor_ = std::move(editor); }
 
-void StepGateEdit::writeParameter(int32_t index, float value) {
+void StepGatePlugin::writeParameter(int32_t index, float value) {
   StepGate::writeParameter(index, value);
   if (EditorBase* attached = editor()) attached->parameterChanged(index, value);
 }

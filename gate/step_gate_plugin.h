@@ -1,4 +1,4 @@
-// StepGateEdit: the effect `main` hands the host — the step gate owning its editor, passing every
+// StepGatePlugin: the effect `main` hands the host — the step gate owning its editor, passing every
 // parameter change on to it so its controls follow automation and program changes.
 #pragma once
 
@@ -7,12 +7,12 @@
 #include "gate/step_gate.h"
 #include "host/editor_base.h"
 
-class StepGateEdit : public StepGate {
+class StepGatePlugin : public StepGate {
 public:
-  explicit StepGateEdit(HostCallback callback);
+  explicit StepGatePlugin(HostCallback callback);
   // Closes the editor before deleting it, so a host that destroys the effect with its editor open
   // leaves no window, device object or window class behind.
-  ~StepGateEdit() override;
+  ~StepGatePlugin() override;
 
   // Takes the editor over. The editor attached itself to this effect when it was constructed for it.
   void adoptEditor(std::unique_ptr<EditorBase> editor);
