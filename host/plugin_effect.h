@@ -122,6 +122,8 @@ private:
   // Two for every running loop scope, plus one once the host closed the effect: one word, so that exactly
   // one of the close and the end of the last scope sees the other and deletes the effect, whichever
   // threads they run on.
+  static constexpr uint32_t kClosedByHost = 1;
+  static constexpr uint32_t kOneLoop = 2;
   std::atomic<uint32_t> loopsAndClose_{0};
   int32_t blockSize_;
   PluginRecord record_;
