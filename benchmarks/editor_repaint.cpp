@@ -11,7 +11,7 @@
 
 #include "editor/step_gate_editor.h"
 #include "gate/gate_parameter.h"
-#include "gate/step_gate_edit.h"
+#include "gate/step_gate_plugin.h"
 #include "toolkit/graphics/module_instance.h"
 #include "toolkit/graphics/root_view.h"
 #include "tools/gatehost/size_override.h"
@@ -49,7 +49,7 @@ double processorMilliseconds() {
 // Milliseconds of a repaint in each batch, fastest first.
 std::vector<double> repaintTimes(int32_t percent) {
   const SizeOverride size(percent);
-  StepGateEdit gate(nullptr);
+  StepGatePlugin gate(nullptr);
   auto owned = std::make_unique<StepGateEditor>(&gate);
   StepGateEditor* editor = owned.get();
   gate.adoptEditor(std::move(owned));

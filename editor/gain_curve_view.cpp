@@ -24,7 +24,7 @@ void GainCurveView::paint(Canvas* canvas) {
   const GainTable& table = table_.follow(live_);
   canvas->setBrushColor(kDisplayColor);
   // paintRect fills inside the outline of its rectangle: one pixel less at the left and top.
-  canvas->paintRect(Rect(size_.left - 1, size_.top - 1, size_.right, size_.bottom));
+  canvas->paintRect(Rect(size().left - 1, size().top - 1, size().right, size().bottom));
   canvas->setPenColor(kCurveColor);
   // The sample positions step in float, as the columns have always been placed.
   const float step = static_cast<float>(kBarPoints) / static_cast<float>(kColumns);
@@ -34,8 +34,8 @@ void GainCurveView::paint(Canvas* canvas) {
     const float next = column < kColumns - 1 ? b : a;
     const int32_t yb = rowOf(table[static_cast<size_t>(next)], 1);
     // The end point of a line is not painted: each segment ends just short of the next column.
-    canvas->movePen(Point(size_.left + column, ya));
-    canvas->strokeTo(Point(size_.left + 1 + column, yb));
+    canvas->movePen(Point(size().left + column, ya));
+    canvas->strokeTo(Point(size().left + 1 + column, yb));
     a += step;
     b += step;
   }

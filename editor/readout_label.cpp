@@ -23,9 +23,9 @@ void ReadoutLabel::paint(Canvas* canvas) {
   if (text_.empty()) {
     // The text's outline takes the column right of the label and the row below it too: the hints give
     // those back as well, so nothing of the text stays behind.
-    const Rect painted(size_.left, size_.top, size_.right + 1, size_.bottom + 1);
-    if (backdrop_ != nullptr) backdrop_->drawOpaque(canvas, painted, Point(size_.left, size_.top));
-    shownValue_ = value_;
+    const Rect painted(size().left, size().top, size().right + 1, size().bottom + 1);
+    if (backdrop_ != nullptr) backdrop_->drawOpaque(canvas, painted, Point(size().left, size().top));
+    setShownValue(value());
     return;
   }
   // A blank in front keeps the text off the strip's edge.

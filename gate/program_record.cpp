@@ -5,10 +5,6 @@
 
 #include "gate/gate_parameter.h"
 
-namespace {
-constexpr char kInitName[] = "Init";
-}
-
 void ProgramRecord::reset() {
   for (float& level : stepLevels) level = 1.0f;
   for (float& stepSwitch : stepSwitches) stepSwitch = 1.0f;

@@ -7,6 +7,9 @@
 
 constexpr int32_t kProgramCount = 16;
 constexpr int32_t kProgramNameSize = 24;
+// The name every program starts with; a program still named so is shown with its number, "Init 1" to
+// "Init 16".
+constexpr char kInitName[] = "Init";
 
 struct ProgramRecord {
   float stepLevels[16];

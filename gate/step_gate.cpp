@@ -12,7 +12,6 @@ const char kProgramDumpPath[] = "c:\\ryn.dat";
 
 namespace {
 
-constexpr char kInitName[] = "Init";
 constexpr char kParameterUnit[] = "        ";
 constexpr int32_t kGatePluginId = fourCharacterCode("Ktvo");
 

@@ -1,5 +1,8 @@
-// PluginEffect: the base of every effect. Owns the host-interface record, turns opcodes 0 to 24 into
-// virtual operations and carries the requests every effect sends to the host.
+// PluginEffect: the base of every effect. Owns the host-interface record, answers opcodes 0 to 24 through
+// the dispatcher's table (opcode_table.cpp) and carries the requests every effect sends to the host. Its
+// members are defined beside this header, a file for each job: plugin_effect.cpp (the record, its life and
+// identity), plugin_effect_programs.cpp, plugin_effect_editor.cpp, plugin_effect_processing.cpp and
+// plugin_effect_requests.cpp.
 #pragma once
 
 #include <atomic>
@@ -42,8 +45,11 @@ public:
   // created the editor owns it and detaches it before deleting it.
   EditorBase* editor() const { return editor_; }
   void attachEditor(EditorBase* editor);
+  // As constructed; the dispatcher bounds program numbers by this, not by the record's field.
+  int32_t programCount() const { return programCount_; }
 
-  // The slots of the table of virtual operations, in the order hosts and derived classes rely on.
+  // The virtual operations, in the order the interface lists them. Hosts never see this table: they reach
+  // the effect through the record's entries alone, and derived classes override by name.
   virtual void writeParameter(int32_t index, float value);
   virtual float readParameter(int32_t index);
   virtual void writeParameterAndNotify(int32_t index, float value);
@@ -100,7 +106,6 @@ protected:
                    float scalar = 0.0f, intptr_t fallback = 0);
   void setFlag(int32_t flag, bool on);
   bool hasFlag(int32_t flag) const { return (record_.capabilityFlags & flag) != 0; }
-  int32_t programCount() const { return programCount_; }
   int32_t parameterCount() const { return parameterCount_; }
   // The current program field; the gate's selectProgram stores into it itself. Both are read-modify-writes
   // (acquire and release): a selection that confirms its number before another thread stores a new one
@@ -122,6 +127,8 @@ private:
   // Two for every running loop scope, plus one once the host closed the effect: one word, so that exactly
   // one of the close and the end of the last scope sees the other and deletes the effect, whichever
   // threads they run on.
+  static constexpr uint32_t kClosedByHost = 1;
+  static constexpr uint32_t kOneLoop = 2;
   std::atomic<uint32_t> loopsAndClose_{0};
   int32_t blockSize_;
   PluginRecord record_;

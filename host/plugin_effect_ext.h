@@ -1,5 +1,6 @@
-// PluginEffectExt: the extended effect base. Handles opcodes 25 to 58 with default answers and adds
-// the extended requests to the host; every other opcode goes to PluginEffect's dispatcher.
+// PluginEffectExt: the extended effect base. Answers opcodes 25 to 58 too (the dispatcher's table,
+// opcode_table.cpp), with defaults until a derived effect overrides them, and adds the extended requests to
+// the host. Its members are defined beside PluginEffect's, in the files of their jobs.
 #pragma once
 
 #include "host/plugin_effect.h"
@@ -12,7 +13,7 @@ public:
 
   intptr_t handleOpcode(int32_t opcode, int32_t index, intptr_t value, void* data, float scalar) override;
 
-  // Slots appended after PluginEffect's, in this order.
+  // Appended after PluginEffect's, in the order the interface lists them.
   virtual void askHostForEvents(int32_t filter);
   virtual HostTimeInfo* askHostTime(int32_t mask);
   virtual int32_t askHostTempoForPosition(int32_t position);

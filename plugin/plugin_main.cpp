@@ -6,7 +6,7 @@
 #include <new>
 
 #include "editor/step_gate_editor.h"
-#include "gate/step_gate_edit.h"
+#include "gate/step_gate_plugin.h"
 #include "host/opcodes.h"
 #include "plugin/file_replacement.h"
 
@@ -15,7 +15,7 @@ namespace {
 // Deletes an effect whose construction did not finish: it never reached a host, so its Init programs must
 // not replace the last dump.
 struct UnfinishedEffectDeleter {
-  void operator()(StepGateEdit* effect) const {
+  void operator()(StepGatePlugin* effect) const {
     effect->skipProgramDump();
     delete effect;
   }
@@ -24,7 +24,8 @@ struct UnfinishedEffectDeleter {
 // Null when any part cannot be built; what was built is deleted again. Each call answers for its own
 // construction only, so hosts creating effects on several threads at once get their own answers.
 PluginEffect* createEffect(HostCallback callback) {
-  std::unique_ptr<StepGateEdit, UnfinishedEffectDeleter> effect(new (std::nothrow) StepGateEdit(callback));
+  std::unique_ptr<StepGatePlugin, UnfinishedEffectDeleter> effect(new (std::nothrow)
+                                                                      StepGatePlugin(callback));
   if (effect == nullptr) return nullptr;
   std::unique_ptr<EditorBase> editor(new (std::nothrow) StepGateEditor(effect.get()));
   if (editor == nullptr) return nullptr;

@@ -16,7 +16,7 @@
 #include "editor/step_gate_editor.h"
 #include "gate/pattern_text.h"
 #include "gate/pattern_tools.h"
-#include "gate/step_gate_edit.h"
+#include "gate/step_gate_plugin.h"
 #include "resources/resource_ids.h"
 #include "tests/editor/editor_pixels.h"
 #include "tests/support/recording_host.h"
@@ -63,13 +63,13 @@ struct GateWithEditor {
     editor = owned.get();
     gate.adoptEditor(std::move(owned));
   }
-  StepGateEdit gate;
+  StepGatePlugin gate;
   StepGateEditor* editor;
 };
 
 // An editor opened in a host window, as a host opens it.
 struct OpenEditor {
-  explicit OpenEditor(StepGateEdit& gate) : gate(gate), window(386, 240) {
+  explicit OpenEditor(StepGatePlugin& gate) : gate(gate), window(386, 240) {
     EditorRect* rect = nullptr;
     dispatch(gate, Opcode::EditorRect, &rect);
     opened = rect != nullptr && dispatch(gate, Opcode::EditorOpen, window.handle()) == 1;
@@ -80,7 +80,7 @@ struct OpenEditor {
     dispatch(gate, Opcode::EditorIdle);
     handlePendingMessages();
   }
-  StepGateEdit& gate;
+  StepGatePlugin& gate;
   HostWindow window;
   bool opened = false;
 };
@@ -89,7 +89,7 @@ struct OpenEditor {
 
 TEST(StepGateEditor, AsksForTheBackgroundsSizeAndOpensWithEveryControlAtItsLiveValue) {
   GateWithEditor edited;
-  StepGateEdit& gate = edited.gate;
+  StepGatePlugin& gate = edited.gate;
   EditorRect* rect = nullptr;
   EXPECT_EQ(dispatch(gate, Opcode::EditorRect, &rect), 1);
   ASSERT_NE(rect, nullptr);
@@ -131,7 +131,7 @@ TEST(StepGateEditor, FirstIdleDrawsTheCurveOfTheCurrentTable) {
   };
   for (const auto& c : cases) {
     GateWithEditor edited;
-    StepGateEdit& gate = edited.gate;
+    StepGatePlugin& gate = edited.gate;
     for (const auto& [index, value] : c.writes) gate.writeParameter(index, value);
     OpenEditor editor(gate);
     ASSERT_TRUE(editor.opened);
@@ -203,7 +203,7 @@ TEST(StepGateEditor, AtTwoHundredPercentTheBackgroundIsItsDoubleSizeImage) {
 
 TEST(StepGateEditor, ProgramSelectionMovesEveryControlAtTheNextIdle) {
   GateWithEditor edited;
-  StepGateEdit& gate = edited.gate;
+  StepGatePlugin& gate = edited.gate;
   gate.handleOpcode(static_cast<int32_t>(Opcode::SelectProgram), 0, 4, nullptr, 0.0f);
   for (int32_t index = 0; index < 34; ++index)
     gate.writeParameter(index, static_cast<float>(index % 5) / 4.0f);
@@ -228,7 +228,7 @@ TEST(StepGateEditor, ControlsShowWhatPlaysWhenWrittenWhileOpenAndWhenOpenedAfter
     float shown;
   } cases[] = {{5, 0.25f, 0.25f}, {16, 0.5f, 0.5f}, {17, __builtin_nanf(""), 0.0f}, {18, -0.5f, 0.0f}};
   GateWithEditor edited;
-  StepGateEdit& gate = edited.gate;
+  StepGatePlugin& gate = edited.gate;
   {
     OpenEditor editor(gate);
     editor.idle();
@@ -251,7 +251,7 @@ TEST(StepGateEditor, ControlsShowWhatPlaysWhenWrittenWhileOpenAndWhenOpenedAfter
 
 TEST(StepGateEditor, ControlEditTellsTheHostAndMovesTheEffect) {
   GateWithEditor edited;
-  StepGateEdit& gate = edited.gate;
+  StepGatePlugin& gate = edited.gate;
   OpenEditor editor(gate);
   ValueWidget* fader = edited.editor->controlOf(3);
   fader->putValue(0.375f);
@@ -270,7 +270,7 @@ TEST(StepGateEditor, ControlEditTellsTheHostAndMovesTheEffect) {
 
 TEST(StepGateEditor, OpeningAgainWithoutClosingReplacesTheWindow) {
   GateWithEditor edited;
-  StepGateEdit& gate = edited.gate;
+  StepGatePlugin& gate = edited.gate;
   OpenEditor editor(gate);
   const LeakCheck check = repeatUntilLevel(10, [&] {
     EXPECT_EQ(dispatch(gate, Opcode::EditorOpen, editor.window.handle()), 1);
@@ -282,14 +282,14 @@ TEST(StepGateEditor, OpeningAgainWithoutClosingReplacesTheWindow) {
 
 TEST(StepGateEditor, OpenCloseCyclesLeaveNoGdiObjectOrWindowBehind) {
   HostWindow window(386, 240);
-  const auto open = [&](StepGateEdit& gate) {
+  const auto open = [&](StepGatePlugin& gate) {
     EditorRect* rect = nullptr;
     dispatch(gate, Opcode::EditorRect, &rect);
     dispatch(gate, Opcode::EditorOpen, window.handle());
     handlePendingMessages();
     dispatch(gate, Opcode::EditorIdle);
   };
-  const auto close = [](StepGateEdit& gate) {
+  const auto close = [](StepGatePlugin& gate) {
     dispatch(gate, Opcode::EditorClose);
     handlePendingMessages();
   };
@@ -422,7 +422,7 @@ Pattern distinctPattern() {
   return pattern;
 }
 
-void writeAll(StepGateEdit& gate, const Pattern& pattern) {
+void writeAll(StepGatePlugin& gate, const Pattern& pattern) {
   for (int32_t index = 0; index < GateParameterCount; ++index) gate.writeParameter(index, pattern[index]);
 }
 
@@ -444,7 +444,7 @@ TEST(StepGateEditor, PatternCommandsWriteWhatTheyChangeTellTheHostAndMoveTheCont
   ManualClock clock(kSeed);
   RecordingHost host;
   GateWithEditor edited(host.callback());
-  StepGateEdit& gate = edited.gate;
+  StepGatePlugin& gate = edited.gate;
   OpenEditor editor(gate);
   const Pattern start = distinctPattern();
   std::mt19937 random(kSeed);

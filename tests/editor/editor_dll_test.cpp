@@ -252,7 +252,7 @@ TEST(PluginEditor, AltClickResetsInterpolAndBarWidth) {
   }
 }
 
-TEST(PluginEditor, PatternMenuChosenWithRealInputWritesThePatternAndTellsTheHost) {
+TEST(PluginEditor, PatternMenuChosenWithSynthesisedInputWritesThePatternAndTellsTheHost) {
   PluginLibrary library(kPlugin);
   const std::vector<ProgramRecord> bank = library.bank();
   ASSERT_EQ(bank.size(), 16u);
@@ -372,10 +372,10 @@ TEST(PluginEditor, ReadoutShowsWhileThePointerIsOverAControlAndTheHintsComeBack)
   EXPECT_EQ(changedAfter, 0);
 }
 
-// Chosen in the menu with real input, 200 % asks the host for 772 x 480, which opcode 13 then answers and
-// the window takes; the curve strip is the 100 % strip with each pixel a 2 x 2 block; a click, a drag and
+// Chosen in the menu with synthesised input, 200 % asks the host for 772 x 480, which opcode 13 then answers
+// and the window takes; the curve strip is the 100 % strip with each pixel a 2 x 2 block; a click, a drag and
 // the menu land where twice the 100 % positions are.
-TEST(PluginEditor, AtTwoHundredPercentTheHostIsToldAndRealInputLandsAtTwiceThePositions) {
+TEST(PluginEditor, AtTwoHundredPercentTheHostIsToldAndSynthesisedInputLandsAtTwiceThePositions) {
   const SizeOverride noneRemembered(std::nullopt);
   PluginLibrary library(kPlugin);
   const Pattern pattern = patternOf(library.bank()[3]);

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "gate/step_gate_edit.h"
+#include "gate/step_gate_plugin.h"
 #include "host/opcodes.h"
 #include "tests/gate/gate_fixture.h"
 
@@ -131,10 +131,10 @@ TEST(StepGateParameters, NumbersOutsideTheRangeStoreAndCountNothing) {
   for (int32_t index = 0; index < GateParameterCount; ++index) EXPECT_NE(gate->readParameter(index), 0.1f);
 }
 
-TEST(StepGateEdit, TellsItsEditorNoWriteAndClosesItBeforeDeletingIt) {
+TEST(StepGatePlugin, TellsItsEditorNoWriteAndClosesItBeforeDeletingIt) {
   std::vector<std::string> log;
   {
-    StepGateEdit gate(nullptr);
+    StepGatePlugin gate(nullptr);
     gate.adoptEditor(std::make_unique<LoggingEditor>(&gate, &log));
     gate.writeParameter(7, 0.5f);
     EXPECT_EQ(gate.record()->pluginId, 0x4B747673);

@@ -23,7 +23,7 @@ const char* ChoiceMenu::currentText() const { return holds(current_) ? items_[cu
 void ChoiceMenu::paint(Canvas* canvas) { paintText(canvas, currentText(), nullptr); }
 
 void ChoiceMenu::mousePressed(Canvas* canvas, Point&) {
-  if (!clickable_ || canvas->buttonState() != leftButton) return;
+  if (!isClickable() || canvas->buttonState() != leftButton) return;
   RootView* root = parent();
   if (root == nullptr) return;
   if (pressedLook_ != nullptr) paintText(canvas, currentText(), pressedLook_);
@@ -59,7 +59,7 @@ int32_t ChoiceMenu::runMenu(HWND window) {
   for (int32_t i = 0; i < count_; ++i)
     entries.push_back({items_[i].get(), i, {}, marksCurrent && i == current_});
   const Point at =
-      parent()->toWindow(Point(size_.left, (style() & labelMenuAtTop) != 0 ? size_.top : size_.bottom));
+      parent()->toWindow(Point(size().left, (style() & labelMenuAtTop) != 0 ? size().top : size().bottom));
   const POINT corner{frame.left + at.h, frame.top + at.v};
   const int32_t chosen = runMenuAt(window, corner, MenuButton::left, entries);
   // A listener may have changed the list while the menu was open.

@@ -31,10 +31,10 @@ Dial::Dial(const Rect& size, ValueListener* listener, int32_t tag, Pixmap* backg
 Dial::Dial(const Rect& size, ValueListener* listener, int32_t tag, Pixmap* strip, int32_t inset)
     : ValueWidget(size, listener, tag), inset_(inset), background_(nullptr), handle_(strip) {}
 
-float Dial::radius() const { return static_cast<float>(size_.width() - 2 * inset_) / 2.0f; }
+float Dial::radius() const { return static_cast<float>(size().width() - 2 * inset_) / 2.0f; }
 
 void Dial::valueToPointer(Point& point) const {
-  float fraction = (value_ - minimum_) / (maximum_ - minimum_);
+  float fraction = (value() - minimum()) / (maximum() - minimum());
   // An empty range, or a value that is no number, would give no position at all: the handle stays at
   // the minimum's end.
   if (!std::isfinite(fraction)) fraction = 0.0f;
@@ -53,38 +53,38 @@ float Dial::pointerToValue(const Point& point) const {
   g += kQuarterTurn;
   if (dy < 0.0f) g += kHalfTurn;
   g /= kFullTurn;
-  if (g > kGapStart && g < kGapEnd) return g < kGapMiddle ? minimum_ : maximum_;
+  if (g > kGapStart && g < kGapEnd) return g < kGapMiddle ? minimum() : maximum();
 
   const float t = g >= kGapEnd ? g - kGapEnd : g + (1.0f - kGapEnd);
-  const float range = maximum_ - minimum_;
-  float result = minimum_ + (range - range * (t * 1.3333334f));
-  if (result > maximum_) result = maximum_;
-  if (result < minimum_) result = minimum_;
+  const float range = maximum() - minimum();
+  float result = minimum() + (range - range * (t * 1.3333334f));
+  if (result > maximum()) result = maximum();
+  if (result < minimum()) result = minimum();
   return result;
 }
 
 void Dial::paint(Canvas* canvas) {
-  if (background_ != nullptr) background_->drawOpaque(canvas, size_, backgroundOffset_);
+  if (background_ != nullptr) background_->drawOpaque(canvas, size(), backgroundOffset_);
   if (handle_ != nullptr) {
     Point p;
     valueToPointer(p);
-    const int32_t left = size_.left + p.h - inset_;
-    const int32_t top = size_.top + p.v - inset_;
+    const int32_t left = size().left + p.h - inset_;
+    const int32_t top = size().top + p.v - inset_;
     handle_->drawKeyed(canvas, Rect(left, top, left + handle_->width(), top + handle_->height()),
                        Point(0, 0));
   }
-  shownValue_ = value_;
+  setShownValue(value());
 }
 
 void Dial::mousePressed(Canvas* canvas, Point& point) {
-  if (!clickable_) return;
+  if (!isClickable()) return;
   const ButtonState state = canvas->buttonState();
   if (resetOnPress(*this, canvas, state, point, nullptr)) return;
   // Relative to the control's corner, the frame valueToPointer answers in: the angle is measured around
   // the centre of the arc the handle is drawn on.
   trackPointer(
       *this, canvas, point, state,
-      [this](Point at, ButtonState) { return pointerToValue(Point(at.h - size_.left, at.v - size_.top)); },
+      [this](Point at, ButtonState) { return pointerToValue(Point(at.h - size().left, at.v - size().top)); },
       anyButtonHeld);
 }
 

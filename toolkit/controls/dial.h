@@ -37,7 +37,10 @@ protected:
 
   // The arc's radius: the control's width less the inset on both sides, halved.
   float radius() const;
+  // The strip of a strip variant.
+  Pixmap* handlePixmap() const { return handle_; }
 
+private:
   int32_t inset_;
   PixmapRef background_;
   PixmapRef handle_;

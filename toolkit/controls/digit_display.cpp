@@ -38,15 +38,15 @@ DigitDisplay::DigitDisplay(const Rect& size, ValueListener* listener, int32_t ta
     xs_[i] = xs[i];
     ys_[i] = ys[i];
   }
-  value_ = static_cast<float>(initialValue);
-  minimum_ = 0.0f;
-  maximum_ = static_cast<float>(powerOfTen(digitCount_) - 1);
+  putValue(static_cast<float>(initialValue));
+  setMinimum(0.0f);
+  setMaximum(static_cast<float>(powerOfTen(digitCount_) - 1));
 }
 
 int32_t DigitDisplay::shownNumber() const {
-  const int32_t whole = wholePart(value_);
-  const int32_t highest = wholePart(maximum_);
-  const int32_t lowest = wholePart(minimum_);
+  const int32_t whole = wholePart(value());
+  const int32_t highest = wholePart(maximum());
+  const int32_t lowest = wholePart(minimum());
   if (highest <= whole) return highest;
   if (lowest > whole) return lowest;
   return whole;
@@ -67,12 +67,12 @@ void DigitDisplay::paint(Canvas* canvas) {
       pixmap_->drawOpaque(canvas, Rect(xs_[i], ys_[i], xs_[i] + digitWidth_, ys_[i] + digitHeight_),
                           Point(0, digit * digitHeight_));
   }
-  shownValue_ = value_;
+  setShownValue(value());
 }
 
 float DigitDisplay::normalizedValue() const {
-  if (maximum_ == 0.0f) return 0.0f;
-  const float fraction = value_ / maximum_;
+  if (maximum() == 0.0f) return 0.0f;
+  const float fraction = value() / maximum();
   if (fraction > 1.0f) return 1.0f;
   if (fraction < 0.0f || std::isnan(fraction)) return 0.0f;
   return fraction;

@@ -37,9 +37,9 @@ void Fader::paint(Canvas* canvas) { paintAlong(canvas, Axis::vertical); }
 void Fader::mousePressed(Canvas* canvas, Point& point) { trackAlong(canvas, point, Axis::vertical); }
 
 void Fader::wheelTurned(Canvas* canvas, int32_t notches) {
-  if (!clickable_) return;
+  if (!isClickable()) return;
   const float step = (canvas->buttonState() & shiftKey) != 0 ? kFineWheelStep : kWheelStep;
-  value_ = clampToUnit(value_ + static_cast<float>(notches) * step);
+  putValue(clampToUnit(value() + static_cast<float>(notches) * step));
   reportIfChanged(*this, canvas);
 }
 
@@ -49,11 +49,11 @@ void Fader::setHandleOrigin(Point origin) { handleOrigin_ = origin; }
 
 void Fader::paintAlong(Canvas* canvas, Axis axis) {
   const int32_t originBit = axis == Axis::vertical ? faderOriginTop : faderOriginLeft;
-  const float t = (style_ & originBit) != 0 ? value_ : 1.0f - value_;
+  const float t = (style_ & originBit) != 0 ? value() : 1.0f - value();
 
   // Track and handle meet offscreen and reach the window in one copy, so the handle never flickers.
   OffscreenCanvas offscreen(
-      parent(), Rect(size_.left, size_.top, size_.left + controlWidth_, size_.top + controlHeight_),
+      parent(), Rect(size().left, size().top, size().left + controlWidth_, size().top + controlHeight_),
       colorBlack, parent() != nullptr ? parent()->offscreenSurface() : nullptr);
   if (background_ != nullptr)
     background_->drawOpaque(&offscreen, Rect(0, 0, controlWidth_, controlHeight_), backgroundOffset_);
@@ -75,33 +75,33 @@ void Fader::paintAlong(Canvas* canvas, Axis axis) {
       handle_->drawOpaque(&offscreen, handleArea, Point(0, 0));
   }
 
-  offscreen.blitTo(canvas, size_, Point(0, 0));
-  handlePosition_ = lead + leadingEdge(size_, axis);
-  shownValue_ = value_;
+  offscreen.blitTo(canvas, size(), Point(0, 0));
+  handlePosition_ = lead + leadingEdge(size(), axis);
+  setShownValue(value());
 }
 
 void Fader::trackAlong(Canvas* canvas, Point& point, Axis axis) {
-  if (!clickable_) return;
+  if (!isClickable()) return;
   ButtonState state = canvas->buttonState();
   if (resetOnPress(*this, canvas, state, point, &doubleClick_) || !isPlainOrFineLeftPress(state)) return;
 
   // Only the handle as last painted can be grabbed, so the handle never jumps to the pointer.
   const Rect grabArea =
       axis == Axis::vertical
-          ? Rect(size_.left, handlePosition_, size_.left + handleWidth_, handlePosition_ + handleHeight_)
-          : Rect(handlePosition_, size_.top, handlePosition_ + handleWidth_, size_.top + handleHeight_);
+          ? Rect(size().left, handlePosition_, size().left + handleWidth_, handlePosition_ + handleHeight_)
+          : Rect(handlePosition_, size().top, handlePosition_ + handleWidth_, size().top + handleHeight_);
   if (!point.liesIn(grabArea)) return;
 
   const int32_t invertBit = axis == Axis::vertical ? faderOriginBottom : faderOriginRight;
   const float range = static_cast<float>(maximumPosition_ - minimumPosition_);
   const int32_t grab = coordinateAlong(point, axis) - handlePosition_;
-  float anchor = value_;
+  float anchor = value();
   ButtonState anchorState = state;
   const auto valueAt = [&](Point at, ButtonState held) {
     // A Shift state anchors only when it differs from the one last anchored at: Shift released and
     // pressed again keeps the first anchor, while releasing it returns to the pointer's own mapping.
     if (held != anchorState && (held & shiftKey) != 0) {
-      anchor = value_;
+      anchor = value();
       anchorState = held;
     }
     float position = static_cast<float>(coordinateAlong(at, axis) - minimumPosition_ - grab) / range;

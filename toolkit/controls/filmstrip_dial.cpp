@@ -10,12 +10,12 @@ FilmstripDial::FilmstripDial(const Rect& size, ValueListener* listener, int32_t 
 void FilmstripDial::paint(Canvas* canvas) {
   const int32_t lastFrameTop = (frameCount_ - 1) * frameHeight_;
   int32_t top = 0;
-  if (value_ > 0.0f) {
+  if (value() > 0.0f) {
     // Above 1 the offset would run past the strip.
-    top = value_ >= 1.0f ? lastFrameTop : static_cast<int32_t>(static_cast<float>(lastFrameTop) * value_);
+    top = value() >= 1.0f ? lastFrameTop : static_cast<int32_t>(static_cast<float>(lastFrameTop) * value());
     // A whole frame, never a mix of two.
     if (top < lastFrameTop) top -= top % frameHeight_;
   }
-  if (handle_ != nullptr) handle_->drawOpaque(canvas, size_, Point(0, top));
-  shownValue_ = value_;
+  if (handlePixmap() != nullptr) handlePixmap()->drawOpaque(canvas, size(), Point(0, top));
+  setShownValue(value());
 }

@@ -9,12 +9,12 @@ FilmstripDisplay::FilmstripDisplay(const Rect& size, ValueListener* listener, in
       frameHeight_(frameHeight) {}
 
 void FilmstripDisplay::paint(Canvas* canvas) {
-  if (value_ > 1.0f) value_ = 1.0f;
+  if (value() > 1.0f) putValue(1.0f);
   Point source = sourceOffset_;
-  if (value_ > 0.0f) {
-    const int32_t frame = static_cast<int32_t>(static_cast<float>(frameCount_ - 1) * value_ + 0.5f);
+  if (value() > 0.0f) {
+    const int32_t frame = static_cast<int32_t>(static_cast<float>(frameCount_ - 1) * value() + 0.5f);
     source.v += frame * frameHeight_;
   }
-  if (pixmap_ != nullptr) pixmap_->drawOpaque(canvas, size_, source);
-  shownValue_ = value_;
+  if (pixmap_ != nullptr) pixmap_->drawOpaque(canvas, size(), source);
+  setShownValue(value());
 }

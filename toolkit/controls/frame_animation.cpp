@@ -12,20 +12,20 @@ FrameAnimation::FrameAnimation(const Rect& size, ValueListener* listener, int32_
 void FrameAnimation::paint(Canvas* canvas) {
   if (!running_) return;
   if (pixmap_ != nullptr)
-    pixmap_->drawOpaque(canvas, size_, Point(sourceOffset_.h, sourceOffset_.v + truncateToPixels(value_)));
-  shownValue_ = value_;
+    pixmap_->drawOpaque(canvas, size(), Point(sourceOffset_.h, sourceOffset_.v + truncateToPixels(value())));
+  setShownValue(value());
 }
 
 void FrameAnimation::mousePressed(Canvas* canvas, Point&) {
-  if (!clickable_) return;
-  value_ = 0.0f;
+  if (!isClickable()) return;
+  putValue(0.0f);
   if (running_) {
     paint(canvas);
     stopAnimation();
     return;
   }
   startAnimation();
-  shownValue_ = -1.0f;
+  setShownValue(-1.0f);
   reportEdit(*this, canvas);
 }
 
@@ -38,11 +38,11 @@ float FrameAnimation::lastFrameOffset() const { return static_cast<float>(totalH
 // Whole frames: every frame of the strip is shown in turn, the last included, and no offset falls
 // between two frames.
 void FrameAnimation::nextFrame() {
-  value_ += static_cast<float>(frameHeight_);
-  if (value_ > lastFrameOffset()) value_ = 0.0f;
+  putValue(value() + static_cast<float>(frameHeight_));
+  if (value() > lastFrameOffset()) putValue(0.0f);
 }
 
 void FrameAnimation::previousFrame() {
-  value_ -= static_cast<float>(frameHeight_);
-  if (value_ < 0.0f) value_ = lastFrameOffset();
+  putValue(value() - static_cast<float>(frameHeight_));
+  if (value() < 0.0f) putValue(lastFrameOffset());
 }

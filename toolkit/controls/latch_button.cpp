@@ -9,12 +9,12 @@ LatchButton::LatchButton(const Rect& size, ValueListener* listener, int32_t tag,
     : ValueWidget(size, listener, tag), pixmap_(pixmap), frameHeight_(frameHeight) {}
 
 void LatchButton::paint(Canvas* canvas) {
-  value_ = clampToUnit(value_);
-  drawFrame(pixmap_, canvas, size_, Point(0, value_ != 0.0f ? frameHeight_ : 0));
-  shownValue_ = value_;
+  putValue(clampToUnit(value()));
+  drawFrame(pixmap_, canvas, size(), Point(0, value() != 0.0f ? frameHeight_ : 0));
+  setShownValue(value());
 }
 
 void LatchButton::mousePressed(Canvas* canvas, Point& point) {
-  if (!clickable_) return;
+  if (!isClickable()) return;
   trackLatch(*this, canvas, point);
 }

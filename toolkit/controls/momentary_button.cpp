@@ -10,16 +10,16 @@ MomentaryButton::MomentaryButton(const Rect& size, ValueListener* listener, int3
       frameHeight_(frameHeight) {}
 
 void MomentaryButton::paint(Canvas* canvas) {
-  value_ = clampToUnit(value_);
-  drawFrame(pixmap_, canvas, size_,
-            Point(sourceOffset_.h, sourceOffset_.v + (value_ != 0.0f ? frameHeight_ : 0)));
-  shownValue_ = value_;
+  putValue(clampToUnit(value()));
+  drawFrame(pixmap_, canvas, size(),
+            Point(sourceOffset_.h, sourceOffset_.v + (value() != 0.0f ? frameHeight_ : 0)));
+  setShownValue(value());
 }
 
 void MomentaryButton::mousePressed(Canvas* canvas, Point& point) {
-  if (!clickable_) return;
+  if (!isClickable()) return;
   trackLatch(*this, canvas, point);
   // Told even when the value already is 0: the listener always sees the button let go.
-  value_ = 0.0f;
+  putValue(0.0f);
   reportEdit(*this, canvas);
 }

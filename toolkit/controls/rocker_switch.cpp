@@ -12,27 +12,27 @@ RockerSwitch::RockerSwitch(const Rect& size, ValueListener* listener, int32_t ta
 
 void RockerSwitch::paint(Canvas* canvas) {
   Point source = sourceOffset_;
-  if (value_ == 1.0f)
+  if (value() == 1.0f)
     source.v += 2 * frameHeight_;
-  else if (value_ == 0.0f)
+  else if (value() == 0.0f)
     source.v += frameHeight_;
-  drawFrame(pixmap_, canvas, size_, source);
-  shownValue_ = value_;
+  drawFrame(pixmap_, canvas, size(), source);
+  setShownValue(value());
 }
 
 float RockerSwitch::sideOf(Point point, float fallback) const {
-  const int32_t middle = size_.left + size_.width() / 2;
-  if (point.liesIn(Rect(size_.left, size_.top, middle, size_.bottom))) return -1.0f;
-  if (point.liesIn(Rect(middle, size_.top, size_.right, size_.bottom))) return 1.0f;
+  const int32_t middle = size().left + size().width() / 2;
+  if (point.liesIn(Rect(size().left, size().top, middle, size().bottom))) return -1.0f;
+  if (point.liesIn(Rect(middle, size().top, size().right, size().bottom))) return 1.0f;
   return fallback;
 }
 
 void RockerSwitch::mousePressed(Canvas* canvas, Point& point) {
-  if (!clickable_) return;
-  const float atPress = value_;
+  if (!isClickable()) return;
+  const float atPress = value();
   const ButtonState state = canvas->buttonState();
   if (state == 0) {
-    value_ = sideOf(point, value_);
+    putValue(sideOf(point, value()));
     reportEdit(*this, canvas);
   } else {
     trackPointer(
@@ -40,6 +40,6 @@ void RockerSwitch::mousePressed(Canvas* canvas, Point& point) {
         anyButtonHeld);
   }
   // Told even when the value already is 0: the listener always sees the switch spring back.
-  value_ = 0.0f;
+  putValue(0.0f);
   reportEdit(*this, canvas);
 }

@@ -11,12 +11,12 @@ SplashView::SplashView(const Rect& size, ValueListener* listener, int32_t tag, P
       pixmapOffset_(pixmapOffset) {}
 
 void SplashView::paint(Canvas* canvas) {
-  if (value_ != 0.0f && pixmap_ != nullptr) pixmap_->drawOpaque(canvas, splashRect_, pixmapOffset_);
+  if (value() != 0.0f && pixmap_ != nullptr) pixmap_->drawOpaque(canvas, splashRect_, pixmapOffset_);
 }
 
 void SplashView::mousePressed(Canvas* canvas, Point&) {
-  if (!clickable_ || parent() == nullptr) return;
-  if (value_ == 0.0f)
+  if (!isClickable() || parent() == nullptr) return;
+  if (value() == 0.0f)
     turnOn(canvas);
   else
     turnOff(canvas);
@@ -25,19 +25,19 @@ void SplashView::mousePressed(Canvas* canvas, Point&) {
 void SplashView::turnOn(Canvas* canvas) {
   // Refused while another view is modal: the splash stays off, at its own size.
   if (!parent()->setModalWidget(this)) return;
-  value_ = 1.0f;
-  savedRect_ = size_;
-  size_ = splashRect_;
+  putValue(1.0f);
+  savedRect_ = size();
+  setSize(splashRect_);
   paint(canvas);
   reportEdit(*this, canvas);
 }
 
 void SplashView::turnOff(Canvas* canvas) {
-  value_ = 0.0f;
+  putValue(0.0f);
   // Only a splash this view enlarged itself has a size to give back; one its owner switched on by its
   // value keeps its own.
   if (parent()->modalWidget() == this) {
-    size_ = savedRect_;
+    setSize(savedRect_);
     parent()->setModalWidget(nullptr);
   }
   parent()->paint(canvas);

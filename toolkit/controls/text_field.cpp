@@ -34,7 +34,7 @@ void TextField::paint(Canvas* canvas) {
 }
 
 void TextField::mousePressed(Canvas* canvas, Point&) {
-  if (!clickable_ || canvas->buttonState() != leftButton) return;
+  if (!isClickable() || canvas->buttonState() != leftButton) return;
   RootView* root = parent();
   if (root == nullptr || root->editingWidget() == this) return;
   root->setEditingWidget(this);
@@ -45,7 +45,7 @@ void TextField::gainFocus() {
   RootView* root = parent();
   if (editBox_ || root == nullptr || root->windowHandle() == nullptr) return;
   // The box covers the field and its far edges, as the field's outline does.
-  const Rect area = root->toWindow(Rect(size_.left, size_.top, size_.right + 1, size_.bottom + 1));
+  const Rect area = root->toWindow(Rect(size().left, size().top, size().right + 1, size().bottom + 1));
   WindowHandle box(CreateWindowExA(0, "EDIT", text_, WS_CHILD | WS_VISIBLE | ES_CENTER | ES_AUTOHSCROLL,
                                    area.left, area.top, area.width(), area.height(), root->windowHandle(),
                                    nullptr, static_cast<HINSTANCE>(moduleInstance), nullptr));

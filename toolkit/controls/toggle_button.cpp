@@ -10,16 +10,16 @@ ToggleButton::ToggleButton(const Rect& size, ValueListener* listener, int32_t ta
     : ValueWidget(size, listener, tag), pixmap_(pixmap) {}
 
 void ToggleButton::paint(Canvas* canvas) {
-  const bool on = value_ != 0.0f && pixmap_ != nullptr;
-  drawFrame(pixmap_, canvas, size_, Point(0, on ? pixmap_->height() / 2 : 0));
-  shownValue_ = value_;
+  const bool on = value() != 0.0f && pixmap_ != nullptr;
+  drawFrame(pixmap_, canvas, size(), Point(0, on ? pixmap_->height() / 2 : 0));
+  setShownValue(value());
 }
 
 void ToggleButton::mousePressed(Canvas* canvas, Point&) {
-  if (!clickable_) return;
+  if (!isClickable()) return;
   // Only a value whose whole part is non-zero counts as on here, so a fraction such as 0.7 turns fully on
   // even though it paints the on frame.
-  value_ = std::trunc(value_) != 0.0f ? 0.0f : 1.0f;
+  putValue(std::trunc(value()) != 0.0f ? 0.0f : 1.0f);
   // Painted first, so the listener already finds the new frame on screen.
   paint(canvas);
   reportEdit(*this, canvas);

@@ -24,11 +24,11 @@ ValueLabel::ValueLabel(const Rect& size, ValueListener* listener, int32_t tag, P
 void ValueLabel::paint(Canvas* canvas) {
   char text[kLabelTextCapacity] = {};
   if (converter_ != nullptr) {
-    converter_(value_, text);
+    converter_(value(), text);
     // A converter that filled the whole buffer still leaves a terminated text.
     text[kLabelTextCapacity - 1] = '\0';
   } else {
-    std::snprintf(text, sizeof text, "%2.2f", static_cast<double>(value_));
+    std::snprintf(text, sizeof text, "%2.2f", static_cast<double>(value()));
   }
   paintText(canvas, text, nullptr);
 }
@@ -37,47 +37,47 @@ void ValueLabel::paintText(Canvas* canvas, const char* text, Pixmap* replacement
   const bool frame3D = (style_ & (labelFrameFillTopLeft | labelFrameEdgeTopLeft)) != 0;
   Pixmap* background = replacement != nullptr ? replacement : background_;
   if (background != nullptr) {
-    background->drawOpaque(canvas, size_, backgroundOffset_);
+    background->drawOpaque(canvas, size(), backgroundOffset_);
   } else {
     canvas->setBrushColor(fillColor_);
-    canvas->paintRect(size_);
+    canvas->paintRect(size());
     if (!frame3D) {
       canvas->setPenColor(edgeColor_);
-      canvas->outlineRect(size_);
+      canvas->outlineRect(size());
     }
   }
   if (frame3D) paintFrame3D(canvas);
 
   canvas->selectFont(fontNumber_, 0);
   if ((style_ & labelShadow) != 0) {
-    Rect shadow = size_;
+    Rect shadow = size();
     shadow.moveBy(1, 1);
     canvas->setTextInk(shadowColor_);
     canvas->drawText(text, shadow, false, alignment_);
   }
   canvas->setTextInk(textColor_);
-  canvas->drawText(text, size_, false, alignment_);
-  shownValue_ = value_;
+  canvas->drawText(text, size(), false, alignment_);
+  setShownValue(value());
 }
 
 void ValueLabel::paintFrame3D(Canvas* canvas) {
   const bool fillTopLeft = (style_ & labelFrameFillTopLeft) != 0;
   // Lines leave out their end pixel: the first pen takes the top left corner, the second the bottom right.
   canvas->setPenColor(fillTopLeft ? fillColor_ : edgeColor_);
-  canvas->movePen(Point(size_.left, size_.bottom));
-  canvas->strokeTo(Point(size_.left, size_.top));
-  canvas->strokeTo(Point(size_.right + 1, size_.top));
+  canvas->movePen(Point(size().left, size().bottom));
+  canvas->strokeTo(Point(size().left, size().top));
+  canvas->strokeTo(Point(size().right + 1, size().top));
   canvas->setPenColor(fillTopLeft ? edgeColor_ : fillColor_);
-  canvas->movePen(Point(size_.right, size_.top + 1));
-  canvas->strokeTo(Point(size_.right, size_.bottom));
-  canvas->strokeTo(Point(size_.left, size_.bottom));
+  canvas->movePen(Point(size().right, size().top + 1));
+  canvas->strokeTo(Point(size().right, size().bottom));
+  canvas->strokeTo(Point(size().left, size().bottom));
 }
 
 void ValueLabel::forceRepaint() {
-  shownValue_ = value_ + 0.1f;
+  setShownValue(value() + 0.1f);
   // From about two million on a tenth is lost in the float's rounding, and the shown value would still
   // equal the value.
-  if (shownValue_ == value_) shownValue_ = -value_;
+  if (shownValue() == value()) setShownValue(-value());
 }
 
 void ValueLabel::changeFont(int32_t fontNumber) {

@@ -60,7 +60,7 @@ protected:
   void paintText(Canvas* canvas, const char* text, Pixmap* replacement);
   // For texts the value does not describe: any shown value other than the value makes the next refresh
   // paint.
-  void forceTextRepaint() { shownValue_ = value_ == 0.0f ? 1.0f : 0.0f; }
+  void forceTextRepaint() { setShownValue(value() == 0.0f ? 1.0f : 0.0f); }
 
 private:
   void forceRepaint();

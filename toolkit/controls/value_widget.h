@@ -35,7 +35,7 @@ public:
   ValueListener* listener() const { return listener_; }
   int32_t tag() const { return tag_; }
 
-protected:
+private:
   ValueListener* listener_;
   int32_t tag_;
   bool clickable_ = true;

@@ -8,20 +8,20 @@
 VerticalSwitch::VerticalSwitch(const Rect& size, ValueListener* listener, int32_t tag, int32_t frameHeight,
                                int32_t positions, Pixmap* pixmap)
     : ValueWidget(size, listener, tag), pixmap_(pixmap), frameHeight_(frameHeight), positions_(positions) {
-  resetValue_ = 0.0f;
+  setResetValue(0.0f);
 }
 
 void VerticalSwitch::paint(Canvas* canvas) {
   const float steps = static_cast<float>(positions_ - 1);
   int32_t frame = positions_ - 1;
   for (int32_t i = 1; i < positions_; ++i) {
-    if (static_cast<float>(i) / steps > value_) {
+    if (static_cast<float>(i) / steps > value()) {
       frame = i - 1;
       break;
     }
   }
-  drawFrame(pixmap_, canvas, size_, Point(0, frame * frameHeight_));
-  shownValue_ = value_;
+  drawFrame(pixmap_, canvas, size(), Point(0, frame * frameHeight_));
+  setShownValue(value());
 }
 
 void VerticalSwitch::mousePressed(Canvas* canvas, Point& point) { trackAlong(canvas, point, Axis::vertical); }
@@ -37,7 +37,7 @@ float VerticalSwitch::positionAt(int32_t offset, float band, Axis axis) const {
 }
 
 void VerticalSwitch::trackAlong(Canvas* canvas, Point& point, Axis axis) {
-  if (!clickable_) return;
+  if (!isClickable()) return;
   const ButtonState state = canvas->buttonState();
   if (resetOnPress(*this, canvas, state, point, nullptr)) return;
   // The vertical bands divide one frame's height, the horizontal ones the pixmap's width.
@@ -46,7 +46,7 @@ void VerticalSwitch::trackAlong(Canvas* canvas, Point& point, Axis axis) {
   trackPointer(
       *this, canvas, point, state,
       [&](Point at, ButtonState) {
-        return positionAt(coordinateAlong(at, axis) - leadingEdge(size_, axis), band, axis);
+        return positionAt(coordinateAlong(at, axis) - leadingEdge(size(), axis), band, axis);
       },
       anyButtonHeld);
 }

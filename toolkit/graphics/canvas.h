@@ -74,12 +74,14 @@ protected:
   // For a canvas standing for the area of the window whose top left corner is `origin`: its device's
   // pixels are the window's from there, so what it draws matches the window's pixels once copied.
   void standFor(Point origin) { origin_ = origin; }
+  // For a derived canvas that makes its device after this base was built.
+  void useDevice(HDC device) { device_ = device; }
 
+private:
   HDC device_;
   HWND window_;
   RootView* rootView_;
 
-private:
   void rebuildPen();
   int32_t toDevice(int32_t x, int32_t origin) const;
   // A line at a scale: the pixels the line covers in the layout, each drawn as its block of the device.

@@ -1,5 +1,5 @@
 // InputSource: where the toolkit reads the held keys and the pointer. The platform's asynchronous state
-// is the default; a test installs its own to script a press-drag-release without real input.
+// is the default; a test installs its own to script a press-drag-release without synthesised input.
 #pragma once
 
 #include <cstdint>

@@ -43,15 +43,15 @@ OffscreenCanvas::OffscreenCanvas(RootView* rootView, const Rect& area, Color col
              nullptr),
       height_(area.height()), width_(area.width()) {
   standFor(Point(area.left, area.top));
-  if (device_ == nullptr) {
+  if (device() == nullptr) {
     const Rect pixels = pixelsOf(rootView, area);
     {
       WindowDevice windowDevice(windowOf(rootView));
       memoryDevice_.reset(CreateCompatibleDC(windowDevice.handle()));
       bitmap_.reset(CreateCompatibleBitmap(windowDevice.handle(), pixels.width(), pixels.height()));
     }
-    device_ = memoryDevice_.get();
-    SelectObject(device_, bitmap_.get());
+    useDevice(memoryDevice_.get());
+    SelectObject(device(), bitmap_.get());
   }
 
   setBrushColor(color);
@@ -63,6 +63,6 @@ OffscreenCanvas::OffscreenCanvas(RootView* rootView, const Rect& area, Color col
 void OffscreenCanvas::blitTo(Canvas* canvas, Rect rect, Point point) {
   const Rect target = canvas->toDevice(rect);
   const Point source = toDevice(point);
-  BitBlt(canvas->device(), target.left, target.top, target.width(), target.height(), device_, source.h,
+  BitBlt(canvas->device(), target.left, target.top, target.width(), target.height(), device(), source.h,
          source.v, SRCCOPY);
 }

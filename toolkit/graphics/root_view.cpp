@@ -59,7 +59,7 @@ RootView::RootView(const Rect& size, HWND hostWindow, GuiEditorBase* editor, Sca
 void RootView::createNativeWindow() {
   if (hostWindow_ == nullptr) return;
   classUse_.emplace(&RootView::editorWindowProc);
-  const Rect area = scale_.toWindow(size_);
+  const Rect area = scale_.toWindow(size());
   window_.reset(CreateWindowExA(0, editorClassName(), "Window", WS_CHILD | WS_VISIBLE, 0, 0, area.width(),
                                 area.height(), hostWindow_, nullptr, static_cast<HINSTANCE>(moduleInstance),
                                 nullptr));
@@ -204,7 +204,7 @@ void RootView::wheelMessage(WPARAM first, LPARAM second) {
   POINT at{static_cast<int16_t>(LOWORD(second)), static_cast<int16_t>(HIWORD(second))};
   ScreenToClient(window_.get(), &at);
   const Point point = scale_.fromWindow(Point(at.x, at.y));
-  if (!point.liesIn(Rect(0, 0, size_.width(), size_.height()))) {
+  if (!point.liesIn(Rect(0, 0, size().width(), size().height()))) {
     // Not over the editor: the wheel is the host's. A host that hands wheels to its focused child (still
     // this window) sends it straight back: that one is dropped, or the two would pass it on for ever.
     if (hostWindow_ == nullptr || forwardingWheel_) return;
@@ -316,17 +316,16 @@ void RootView::setScale(Scale scale) {
   }
   scale_ = scale;
   if (!window_) return;
-  const Rect area = scale_.toWindow(size_);
+  const Rect area = scale_.toWindow(size());
   resizeWindow(window_.get(), area.width(), area.height());
   InvalidateRect(window_.get(), nullptr, FALSE);
 }
 
 bool RootView::resizeTo(int32_t layoutWidth, int32_t layoutHeight) {
-  if (!isOpen_ || (layoutWidth == size_.width() && layoutHeight == size_.height())) return false;
-  size_.right = size_.left + layoutWidth;
-  size_.bottom = size_.top + layoutHeight;
-  const int32_t width = scale_.toWindow(size_).width();
-  const int32_t height = scale_.toWindow(size_).height();
+  if (!isOpen_ || (layoutWidth == size().width() && layoutHeight == size().height())) return false;
+  setSize(Rect(size().left, size().top, size().left + layoutWidth, size().top + layoutHeight));
+  const int32_t width = scale_.toWindow(size()).width();
+  const int32_t height = scale_.toWindow(size()).height();
 
   const int32_t border = 2 * GetSystemMetrics(SM_CYDLGFRAME);
   int32_t dx = 0;

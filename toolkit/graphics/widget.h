@@ -36,10 +36,12 @@ public:
   OffscreenCanvas* offscreen() const { return offscreen_; }
 
 protected:
-  Rect size_;
+  // For a widget that covers another area for a while (a splash) or follows its window (the root view).
+  void setSize(const Rect& size) { size_ = size; }
 
 private:
-  // Set by RootView::addWidget.
+  Rect size_;
+  // Set by RootView::adoptWidget.
   friend class RootView;
   RootView* parent_ = nullptr;
   OffscreenCanvas* offscreen_ = nullptr;

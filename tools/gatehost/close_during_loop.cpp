@@ -1,4 +1,4 @@
-// The loop is started with real synthesised input; the close waits for the loop to be running: a popup
+// The loop is started with synthesised input; the close waits for the loop to be running: a popup
 // menu on screen, or the drag's first edit told and the host inside the drag's idle request.
 #include "tools/gatehost/close_during_loop.h"
 

@@ -15,7 +15,7 @@
 
 #include "toolkit/graphics/native_handles.h"
 #include "tools/gatehost/plugin_host.h"
-#include "tools/gatehost/synthetic_input.h"
+#include "tools/gatehost/synthesised_gestures.h"
 #include "tools/probe/window_capture.h"
 
 class EditorSession {
@@ -38,7 +38,7 @@ public:
   void runIdles(int32_t count);
   // Runs on the window's thread after each idle tick, as a host's timer that does more than idling.
   void onIdleTick(std::function<void()> handler) { tickHandler_ = std::move(handler); }
-  // Performs real synthesised input from a second thread while this thread runs the message loop.
+  // Performs synthesised input from a second thread while this thread runs the message loop.
   void perform(const std::vector<Gesture>& gestures);
   CapturedImage capture() const;
   // The screen around the editor the last time a gesture's menu was open: the editor and the menu.

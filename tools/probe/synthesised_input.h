@@ -1,4 +1,4 @@
-// Real input events, exactly as a user's mouse and keyboard deliver them: controls see them through
+// Synthesised input events, exactly as a user's mouse and keyboard deliver them: controls see them through
 // GetAsyncKeyState and GetCursorPos even inside their tracking loops. Buttons, keys and the wheel go through
 // the platform's input queue (SendInput); the pointer moves on the display, as a mouse moves it under Wine.
 #pragma once

@@ -1,4 +1,4 @@
-// Checks ChoiceMenu's popup menu driven with real synthesised input from a second thread: only a plain
+// Checks ChoiceMenu's popup menu driven with synthesised input from a second thread: only a plain
 // left press opens it, a choice is reported (also of the entry already current), a dismissed menu reports
 // nothing, the closing click reaches no other control, and the menu's place, check mark and pressed look
 // follow the style; every menu opened is destroyed.
@@ -14,8 +14,8 @@
 #include "tests/toolkit/controls/controls_window.h"
 #include "tests/toolkit/controls/edit_log.h"
 #include "tests/toolkit/controls/pictures.h"
-#include "tests/toolkit/support/real_input.h"
 #include "tests/toolkit/support/scripted_input.h"
+#include "tests/toolkit/support/synthesised_actions.h"
 #include "toolkit/controls/choice_menu.h"
 #include "toolkit/graphics/canvas.h"
 #include "tools/probe/resource_census.h"

@@ -1,4 +1,4 @@
-// Checks TextField: its text and filter, and editing in the real edit box with real synthesised keys and
+// Checks TextField: its text and filter, and editing in the real edit box with synthesised keys and
 // clicks: one report when Enter, a click elsewhere or a focus loss ends an edit that changed the text,
 // none otherwise; the box's place, style and font; and closing the box when the field, the editor or
 // the host window goes while the user is typing.
@@ -15,8 +15,8 @@
 #include "tests/toolkit/controls/edit_log.h"
 #include "tests/toolkit/support/host_window.h"
 #include "tests/toolkit/support/memory_surface.h"
-#include "tests/toolkit/support/real_input.h"
 #include "tests/toolkit/support/scripted_input.h"
+#include "tests/toolkit/support/synthesised_actions.h"
 #include "toolkit/controls/text_field.h"
 #include "toolkit/graphics/canvas.h"
 

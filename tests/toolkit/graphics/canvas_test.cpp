@@ -1,6 +1,6 @@
 // Checks Canvas on real GDI memory devices: outline and fill meeting without overlap, fonts from the
 // table, text alignment and the opaque background, pen styles, giving the device its objects back,
-// drawing at a root view's scale, and the button and pointer queries through scripted and real input.
+// drawing at a root view's scale, and the button and pointer queries through scripted and synthesised input.
 #include <windows.h>
 
 #include <gtest/gtest.h>

@@ -29,7 +29,7 @@ ProbeWidget::~ProbeWidget() { log_->entries.push_back("delete " + name_); }
 
 void ProbeWidget::paint(Canvas* canvas) {
   log_->entries.push_back("paint " + name_);
-  paintBlock(canvas, size_, color_);
+  paintBlock(canvas, size(), color_);
 }
 
 void ProbeWidget::mousePressed(Canvas* canvas, Point& point) {
@@ -47,5 +47,5 @@ ProbeValue::~ProbeValue() { log_->entries.push_back("delete " + name_); }
 
 void ProbeValue::paint(Canvas* canvas) {
   log_->entries.push_back("paint " + name_);
-  paintBlock(canvas, size_, color_);
+  paintBlock(canvas, size(), color_);
 }

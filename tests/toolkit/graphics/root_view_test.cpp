@@ -16,7 +16,7 @@
 #include "tests/toolkit/bitmaps/test_bitmaps.h"
 #include "tests/toolkit/graphics/probe_widgets.h"
 #include "tests/toolkit/support/host_window.h"
-#include "tests/toolkit/support/real_input.h"
+#include "tests/toolkit/support/synthesised_actions.h"
 #include "toolkit/graphics/canvas.h"
 #include "toolkit/graphics/editor_class_use.h"
 #include "toolkit/graphics/gui_editor_base.h"

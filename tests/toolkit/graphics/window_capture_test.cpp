@@ -27,7 +27,7 @@ public:
     canvas->selectFont(0, 0);
     canvas->setBrushColor(colorBlue);
     canvas->setTextInk(colorYellow);
-    canvas->drawText(text_, size_, true, alignCenter);
+    canvas->drawText(text_, size(), true, alignCenter);
   }
 
 private:
@@ -37,7 +37,7 @@ private:
 class KeyedImageWidget : public Widget {
 public:
   KeyedImageWidget(const Rect& size, Pixmap* pixmap) : Widget(size), pixmap_(pixmap) {}
-  void paint(Canvas* canvas) override { pixmap_->drawKeyed(canvas, size_, Point(0, 0)); }
+  void paint(Canvas* canvas) override { pixmap_->drawKeyed(canvas, size(), Point(0, 0)); }
 
 private:
   PixmapRef pixmap_;
@@ -48,10 +48,10 @@ public:
   explicit LinesWidget(const Rect& size) : Widget(size) {}
   void paint(Canvas* canvas) override {
     canvas->setPenColor(colorCyan);
-    canvas->outlineEllipse(size_);
+    canvas->outlineEllipse(size());
     canvas->setStrokeStyle(lineDotted);
-    canvas->movePen(Point(size_.left, size_.bottom));
-    canvas->strokeTo(Point(size_.right, size_.top));
+    canvas->movePen(Point(size().left, size().bottom));
+    canvas->strokeTo(Point(size().right, size().top));
   }
 };
 

@@ -1,4 +1,4 @@
-// Real synthesised input: mouse and keyboard events through the platform's input queue, exactly as a
+// Synthesised input: mouse and keyboard events through the platform's input queue, exactly as a
 // user's devices deliver them, and the bounded waits a test needs while the queue is handled.
 #pragma once
 

@@ -1,5 +1,5 @@
-// Real input: SendInput events with absolute pointer coordinates, and the bounded waits.
-#include "tests/toolkit/support/real_input.h"
+// Synthesised input: SendInput events with absolute pointer coordinates, and the bounded waits.
+#include "tests/toolkit/support/synthesised_actions.h"
 
 #include "tests/toolkit/support/host_window.h"
 #include "tools/probe/synthesised_input.h"

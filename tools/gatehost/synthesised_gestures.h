@@ -1,5 +1,5 @@
-// Real mouse and keyboard input, synthesised with SendInput the way a user's hand produces it: the
-// editor's controls see it through GetAsyncKeyState and GetCursorPos even inside their tracking loops.
+// Gestures of synthesised mouse and keyboard input, made the way a user's hand makes them: the editor's
+// controls see them through GetAsyncKeyState and GetCursorPos even inside their tracking loops.
 #pragma once
 
 #include <windows.h>

@@ -1,5 +1,5 @@
-// Gestures built from real input events, with the waits and modifier handling the platform asks for.
-#include "tools/gatehost/synthetic_input.h"
+// Gestures built from synthesised input events, with the waits and modifier handling the platform asks for.
+#include "tools/gatehost/synthesised_gestures.h"
 
 #include <cstdio>
 #include <string>

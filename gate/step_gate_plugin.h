@@ -1,4 +1,4 @@
-// StepGateEdit: the effect `main` hands the host — the step gate owning its editor. The editor follows
+// StepGatePlugin: the effect `main` hands the host — the step gate owning its editor. The editor follows
 // automation and program changes by the live values' count of writes, so no write ever reaches it.
 #pragma once
 
@@ -7,12 +7,12 @@
 #include "gate/step_gate.h"
 #include "host/editor_base.h"
 
-class StepGateEdit : public StepGate {
+class StepGatePlugin : public StepGate {
 public:
-  explicit StepGateEdit(HostCallback callback);
+  explicit StepGatePlugin(HostCallback callback);
   // Closes the editor before deleting it, so a host that destroys the effect with its editor open
   // leaves no window, device object or window class behind.
-  ~StepGateEdit() override;
+  ~StepGatePlugin() override;
 
   // Takes the editor over. The editor attached itself to this effect when it was constructed for it.
   void adoptEditor(std::unique_ptr<EditorBase> editor);

@@ -1,4 +1,4 @@
-// Checks a gate step fader in a root view dragged with real input synthesised from a second thread: the
+// Checks a gate step fader in a root view dragged with input synthesised from a second thread: the
 // fader reports rising values while the pointer moves up, and nothing more once the button is released.
 #include <windows.h>
 
@@ -15,7 +15,7 @@
 #include "tests/toolkit/controls/edit_log.h"
 #include "tests/toolkit/controls/fader_scene.h"
 #include "tests/toolkit/support/host_window.h"
-#include "tests/toolkit/support/real_input.h"
+#include "tests/toolkit/support/synthesised_actions.h"
 #include "toolkit/graphics/root_view.h"
 
 namespace {
@@ -61,7 +61,7 @@ private:
   DragProgress& progress_;
 };
 
-TEST(FaderRealInput, DraggedUpReportsRisingValuesAndStopsAtRelease) {
+TEST(FaderSynthesisedInput, DraggedUpReportsRisingValuesAndStopsAtRelease) {
   HostWindow host(60, 220);
   RootView root(Rect(0, 0, 60, 220), host.handle(), nullptr);
   HeldPixmap handle(kFaderHandleBitmap);
