@@ -26,7 +26,8 @@ void GainCurveView::paint(Canvas* canvas) {
   // paintRect fills inside the outline of its rectangle: one pixel less at the left and top.
   canvas->paintRect(Rect(size().left - 1, size().top - 1, size().right, size().bottom));
   canvas->setPenColor(kCurveColor);
-  // The sample positions step in float, as the columns have always been placed.
+  // 1024 points over 298 columns is no whole step: the positions accumulate in float, so each column
+  // reads the table where the pictures of the curve, and the musicians who know them, expect it.
   const float step = static_cast<float>(kBarPoints) / static_cast<float>(kColumns);
   float a = 0.0f, b = step;
   for (int32_t column = 0; column < kColumns; ++column) {

@@ -5,6 +5,8 @@
 #include <array>
 #include <cstdint>
 
+// Frames, not time: one second at 44.1 kHz, and the same 44,100 frames at every other rate, as sessions
+// made with the accumulating entry have always heard it.
 constexpr int32_t kDelaySize = 44100;
 
 class DelayLine {

@@ -1,5 +1,5 @@
 // The gain table of one bar and the two steps that build it: laying the 16 steps out and smoothing
-// the edges. Plain functions on a table, so the build can run on any table the publisher hands out.
+// the edges. Plain functions on a table, so the audio thread and the editor's curve each build their own.
 #pragma once
 
 #include <array>

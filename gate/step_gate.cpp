@@ -13,6 +13,7 @@ const char kProgramDumpPath[] = "c:\\ryn.dat";
 namespace {
 
 constexpr char kParameterUnit[] = "        ";
+// The gate alone, without an editor, which no host sees: the plug-in replaces it with its own.
 constexpr int32_t kGatePluginId = fourCharacterCode("Ktvo");
 
 } // namespace

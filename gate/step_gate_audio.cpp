@@ -56,6 +56,8 @@ void StepGate::processOverwriting(float** inputs, float** outputs, int32_t frame
   }
 }
 
+// Not the gate: hosts that mix through the accumulating entry have always heard this delay, scaled by
+// BarWidth's value, and the meter reads it; sessions made with it must sound the same.
 void StepGate::processAccumulating(float** inputs, float** outputs, int32_t frames) {
   if (inputs == nullptr || outputs == nullptr || frames <= 0) return;
   const float* left = inputs[0];

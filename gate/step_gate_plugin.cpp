@@ -5,6 +5,7 @@
 
 namespace {
 
+// What hosts key their saved sessions and plug-in lists on; it must never change.
 constexpr int32_t kPluginId = fourCharacterCode("Ktvs");
 
 } // namespace

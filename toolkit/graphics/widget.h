@@ -41,7 +41,7 @@ protected:
 
 private:
   Rect size_;
-  // Set by RootView::adoptWidget.
+  // Set by RootView::adoptWidget, the one writer.
   friend class RootView;
   RootView* parent_ = nullptr;
   OffscreenCanvas* offscreen_ = nullptr;
