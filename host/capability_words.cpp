@@ -1,4 +1,5 @@
-// The two capability word lists; nothing in the gate reads them, effects built on the base may.
+// The two capability word lists the interface defines, kept as reference for effects built on the base:
+// nothing reads them (`capability` answers 0 to every word; `askHostCapability` sends its caller's word).
 #include "host/capability_words.h"
 
 const char* const hostCapabilityWords[13] = {
