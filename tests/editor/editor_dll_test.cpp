@@ -103,37 +103,6 @@ Gesture menuAt(POINT at, std::vector<std::string> path) {
   return gesture;
 }
 
-// The screen's density set in the prefix for the processes started in its scope, then put back.
-class DensityOverride {
-public:
-  explicit DensityOverride(std::optional<DWORD> dotsPerInch) : before_(stored()) { store(dotsPerInch); }
-  ~DensityOverride() { store(before_); }
-
-private:
-  static constexpr char kKey[] = "Control Panel\\Desktop";
-  static constexpr char kValue[] = "LogPixels";
-  static std::optional<DWORD> stored() {
-    DWORD value = 0;
-    DWORD size = sizeof value;
-    if (RegGetValueA(HKEY_CURRENT_USER, kKey, kValue, RRF_RT_REG_DWORD, nullptr, &value, &size) !=
-        ERROR_SUCCESS)
-      return std::nullopt;
-    return value;
-  }
-  static void store(std::optional<DWORD> value) {
-    HKEY opened = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &opened, nullptr) !=
-        ERROR_SUCCESS)
-      return;
-    const RegistryKey key(opened);
-    if (value.has_value())
-      RegSetValueExA(key.get(), kValue, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&*value), sizeof *value);
-    else
-      RegDeleteValueA(key.get(), kValue);
-  }
-  std::optional<DWORD> before_;
-};
-
 int32_t greenRowIn(const CapturedImage& image, int32_t x) {
   for (int32_t y = 7; y < 72; ++y)
     if (pixelAt(image, x, y) == kCurveColor) return y;
@@ -433,7 +402,7 @@ TEST(PluginEditor, AtTwoHundredPercentTheHostIsToldAndSynthesisedInputLandsAtTwi
 // at its size and leaves the remembered size as it found it.
 TEST(PluginEditor, OpensAtTheRememberedSizeElseAtTheScreensAndGatehostSizeLeavesTheMemoryAlone) {
   const struct Case {
-    std::optional<DWORD> density;
+    std::optional<uint32_t> density;
     std::optional<int32_t> remembered;
     const char* arguments;
     const char* expected;
@@ -445,7 +414,8 @@ TEST(PluginEditor, OpensAtTheRememberedSizeElseAtTheScreensAndGatehostSizeLeaves
       {std::nullopt, 150, "--size 200 --screenshot sized.png", "screenshot: sized.png (772 x 480)"},
   };
   for (const Case& c : cases) {
-    const DensityOverride density(c.density);
+    // The screen's density the processes started in the scope find.
+    const UserNumberOverride density("Control Panel\\Desktop", "LogPixels", c.density);
     const SizeOverride remembered(c.remembered);
     const std::string output = runGatehost(std::string("editor stepgate.dll --idles 1 ") + c.arguments);
     EXPECT_NE(output.find(c.expected), std::string::npos) << c.arguments << "\n" << output;

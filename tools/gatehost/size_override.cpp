@@ -1,44 +1,24 @@
-// The remembered size read, set, removed and restored through the registry's own calls.
+// The user's numbers set and restored, the editor's remembered size among them.
 #include "tools/gatehost/size_override.h"
 
 #include "editor/size_memory.h"
-#include "toolkit/graphics/native_handles.h"
+#include "toolkit/graphics/user_number.h"
 
-namespace {
-
-std::optional<DWORD> storedValue() {
-  DWORD value = 0;
-  DWORD size = sizeof value;
-  if (RegGetValueA(HKEY_CURRENT_USER, kSizeMemoryKey, kSizeMemoryValue, RRF_RT_REG_DWORD, nullptr, &value,
-                   &size) != ERROR_SUCCESS)
-    return std::nullopt;
-  return value;
+UserNumberOverride::UserNumberOverride(const char* key, const char* value, std::optional<uint32_t> number)
+    : key_(key), value_(value), before_(userNumber(key, value)) {
+  storeUserNumber(key_, value_, number);
 }
 
-void store(std::optional<DWORD> value) {
-  HKEY created = nullptr;
-  if (RegCreateKeyExA(HKEY_CURRENT_USER, kSizeMemoryKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &created,
-                      nullptr) != ERROR_SUCCESS)
-    return;
-  const RegistryKey key(created);
-  if (value.has_value())
-    RegSetValueExA(key.get(), kSizeMemoryValue, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&*value),
-                   sizeof *value);
-  else
-    RegDeleteValueA(key.get(), kSizeMemoryValue);
-}
+UserNumberOverride::~UserNumberOverride() { storeUserNumber(key_, value_, before_); }
 
-} // namespace
+SizeOverride::SizeOverride(std::optional<int32_t> percent)
+    : UserNumberOverride(kSizeMemoryKey, kSizeMemoryValue,
+                         percent.has_value() ? std::optional<uint32_t>(static_cast<uint32_t>(*percent))
+                                             : std::nullopt) {}
 
-SizeOverride::SizeOverride(std::optional<int32_t> percent) : before_(storedValue()) {
-  store(percent.has_value() ? std::optional<DWORD>(static_cast<DWORD>(*percent)) : std::nullopt);
-}
-
-SizeOverride::~SizeOverride() { store(before_); }
-
-void forgetRememberedSize() { store(std::nullopt); }
+void forgetRememberedSize() { storeUserNumber(kSizeMemoryKey, kSizeMemoryValue, std::nullopt); }
 
 std::optional<int32_t> rememberedSizePercent() {
-  const std::optional<DWORD> value = storedValue();
+  const std::optional<uint32_t> value = userNumber(kSizeMemoryKey, kSizeMemoryValue);
   return value.has_value() ? std::optional<int32_t>(static_cast<int32_t>(*value)) : std::nullopt;
 }
