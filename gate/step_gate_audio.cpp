@@ -65,7 +65,10 @@ void StepGate::processAccumulating(float** inputs, float** outputs, int32_t fram
   float* out1 = outputs[1];
   if (left == nullptr || out0 == nullptr || out1 == nullptr) return;
 
-  if (delayLineClearPending_.exchange(false, std::memory_order_relaxed)) delayLine_.clear();
+  // A plain load in the usual block; the exchange only when a clear is asked for.
+  if (delayLineClearPending_.load(std::memory_order_relaxed) &&
+      delayLineClearPending_.exchange(false, std::memory_order_relaxed))
+    delayLine_.clear();
   const float peak =
       delayLine_.accumulate(left, out0, out1, frames, playableGain(live_.read(BarWidthParameter)));
   // Raise, never lower: the meter may have read and reset the peak meanwhile.

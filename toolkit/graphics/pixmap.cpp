@@ -98,6 +98,14 @@ void Pixmap::letGo(HBITMAP bitmap) {
                  sources_.end());
 }
 
+HBITMAP Pixmap::maskOf(HDC target, HBITMAP image, BitmapHandle& mask) {
+  if (!mask) {
+    letGo(image);
+    mask = makeKeyMask(target, image, colorTransparentKey.nativeValue());
+  }
+  return mask.get();
+}
+
 void Pixmap::dropLargerImages() {
   if (scaled_.empty() && !doubleLooked_) return;
   for (const ScaledArea& held : scaled_) {
@@ -147,7 +155,7 @@ const Pixmap::ScaledArea& Pixmap::scaledArea(HDC device, const Rect& area, int32
                    Rect(area.left * factor, area.top * factor, area.right * factor, area.bottom * factor),
                    width, height, key);
   ScaledArea entry{area, width, height, keyed, bitmapOf(device, made), BitmapHandle()};
-  if (keyed) entry.mask = makeKeyMask(device, entry.image.get(), colorTransparentKey.nativeValue());
+  if (keyed) maskOf(device, entry.image.get(), entry.mask);
   scaled_.push_back(std::move(entry));
   return scaled_.back();
 }
@@ -182,11 +190,8 @@ void Pixmap::drawKeyed(Canvas* canvas, const Rect& rect, Point offset) {
   HDC target = canvas->device();
   if (canvas->scale().isIdentity()) {
     dropLargerImages();
-    if (!mask_) {
-      letGo(bitmap_.get());
-      mask_ = makeKeyMask(target, bitmap_.get(), colorTransparentKey.nativeValue());
-    }
-    drawThroughMask(target, rect, sourceOf(target, bitmap_.get()), sourceOf(target, mask_.get()), offset);
+    const HBITMAP mask = maskOf(target, bitmap_.get(), mask_);
+    drawThroughMask(target, rect, sourceOf(target, bitmap_.get()), sourceOf(target, mask), offset);
     return;
   }
   // The whole image made for the device where it lies, and the area of it drawn.
@@ -195,11 +200,8 @@ void Pixmap::drawKeyed(Canvas* canvas, const Rect& rect, Point offset) {
   const Rect to = canvas->toDevice(rect);
   const Point from(to.left - image.left, to.top - image.top);
   if (canvas->scale() == Scale::ofPercent(200) && doubleSize() != nullptr) {
-    if (!doubleMask_) {
-      letGo(double_.get());
-      doubleMask_ = makeKeyMask(target, double_.get(), colorTransparentKey.nativeValue());
-    }
-    drawThroughMask(target, to, sourceOf(target, double_.get()), sourceOf(target, doubleMask_.get()), from);
+    const HBITMAP mask = maskOf(target, double_.get(), doubleMask_);
+    drawThroughMask(target, to, sourceOf(target, double_.get()), sourceOf(target, mask), from);
     return;
   }
   const ScaledArea& scaled =

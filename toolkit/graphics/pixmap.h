@@ -66,6 +66,8 @@ private:
   HDC sourceOf(HDC target, HBITMAP bitmap);
   // Deletes the bitmap's device, if any: before the bitmap is read, selected elsewhere or deleted.
   void letGo(HBITMAP bitmap);
+  // The image's key mask, made at the first keyed drawing and kept in `mask`.
+  HBITMAP maskOf(HDC target, HBITMAP image, BitmapHandle& mask);
 
   // Shown at 100 % again, the pixmap keeps no larger image.
   void dropLargerImages();
