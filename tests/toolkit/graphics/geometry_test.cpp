@@ -135,8 +135,7 @@ TEST(Scale, SizeForAScreenIsTheLargestWhoseDensityItReaches) {
   const struct {
     int32_t dotsPerInch;
     int32_t percent;
-  } cases[] = {{0, 100},   {72, 100},  {96, 100},  {120, 100}, {143, 100},
-               {144, 150}, {168, 150}, {191, 150}, {192, 200}, {288, 200}};
+  } cases[] = {{0, 100}, {96, 100}, {143, 100}, {144, 150}, {191, 150}, {192, 200}, {288, 200}};
   for (const auto& c : cases)
     EXPECT_EQ(Scale::forScreenDensity(c.dotsPerInch).percent(), c.percent) << c.dotsPerInch;
 }
