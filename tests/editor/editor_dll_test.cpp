@@ -239,12 +239,8 @@ TEST(PluginEditor, PatternMenuChosenWithSynthesisedInputWritesThePatternAndTells
     EditorSession session(host);
     ASSERT_TRUE(session.isOpen());
     session.runIdles(3);
-    Gesture menu;
-    menu.kind = Gesture::Kind::Menu;
     // Below the controls, on the editor's own background.
-    menu.from = menu.to = {200, 215};
-    menu.menuPath = c.path;
-    session.perform({menu});
+    session.perform({menuAt({200, 215}, c.path)});
     session.runIdles(3);
     size_t changed = 0;
     for (int32_t index = 0; index < GateParameterCount; ++index) {
