@@ -2,12 +2,11 @@
 // opened by a press on it. An entry whose text is "-" is a separator.
 #pragma once
 
-#include <windows.h>
-
 #include <cstdint>
 #include <memory>
 
 #include "toolkit/controls/value_label.h"
+#include "toolkit/graphics/native_types.h"
 #include "toolkit/graphics/pixmap_ref.h"
 
 class ChoiceMenu : public ValueLabel {

@@ -3,6 +3,7 @@
 #include "toolkit/controls/fader.h"
 
 #include "toolkit/graphics/canvas.h"
+#include "toolkit/graphics/native_handles.h"
 #include "toolkit/graphics/offscreen_canvas.h"
 #include "toolkit/graphics/pixmap.h"
 #include "toolkit/graphics/root_view.h"

@@ -5,6 +5,9 @@
 #include "toolkit/graphics/native_handles.h"
 #include "toolkit/graphics/root_view.h"
 
+static_assert(static_cast<UINT>(MenuButton::left) == TPM_LEFTBUTTON);
+static_assert(static_cast<UINT>(MenuButton::right) == TPM_RIGHTBUTTON);
+
 namespace {
 
 // A menu's command parameter holds the entry's command and nothing above it.

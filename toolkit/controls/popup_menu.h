@@ -2,12 +2,11 @@
 // choice menu's list. Entries with children open a submenu.
 #pragma once
 
-#include <windows.h>
-
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "toolkit/graphics/native_types.h"
 #include "toolkit/graphics/point.h"
 
 class RootView;
@@ -21,8 +20,9 @@ struct MenuEntry {
   bool checked = false;
 };
 
-// The button that picks an entry: the one that opened the menu.
-enum class MenuButton : UINT { left = TPM_LEFTBUTTON, right = TPM_RIGHTBUTTON };
+// The button that picks an entry: the one that opened the menu. The values are the platform's
+// TPM_LEFTBUTTON and TPM_RIGHTBUTTON, as popup_menu.cpp checks.
+enum class MenuButton : UINT { left = 0x0000, right = 0x0002 };
 
 // Blocks until the menu, opened for the window with its top left corner at a point of the screen, closes;
 // the chosen entry's command, or -1 when it was dismissed.

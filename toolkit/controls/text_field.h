@@ -2,13 +2,11 @@
 // Enter or the box losing the focus takes the typed text and reports it when it changed.
 #pragma once
 
-#include <windows.h>
-
 #include <cstdint>
 #include <optional>
 
 #include "toolkit/controls/value_label.h"
-#include "toolkit/graphics/native_handles.h"
+#include "toolkit/graphics/native_types.h"
 
 // Writes the text to show for a field's text into a buffer of kLabelTextCapacity bytes that holds an
 // empty string.
@@ -42,7 +40,7 @@ public:
 
 private:
   // Finds the field from the box's user data.
-  static LRESULT CALLBACK editProcedure(HWND box, UINT message, WPARAM first, LPARAM second);
+  static WindowProcedure editProcedure;
   void closeEditBox(bool destroyBox);
   void boxDestroyedElsewhere();
   void finishEdit(const char* before);

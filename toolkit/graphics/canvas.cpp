@@ -12,6 +12,7 @@
 
 #include "toolkit/graphics/font_table.h"
 #include "toolkit/graphics/input_source.h"
+#include "toolkit/graphics/native_handles.h"
 #include "toolkit/graphics/root_view.h"
 
 namespace {
@@ -37,7 +38,7 @@ ButtonState logicalBit(ButtonBit physical, bool swapped) {
 
 Canvas::Canvas(RootView* rootView, HDC device, HWND window)
     : device_(device), window_(window), rootView_(rootView),
-      scale_(rootView != nullptr ? rootView->scale() : Scale()) {
+      scale_(rootView != nullptr ? rootView->scale() : Scale()), nativePenStyle_(PS_SOLID) {
   if (device_ == nullptr) return;
   savedBrush_ = GetCurrentObject(device_, OBJ_BRUSH);
   savedPen_ = GetCurrentObject(device_, OBJ_PEN);

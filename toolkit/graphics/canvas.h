@@ -4,13 +4,11 @@
 // root view shown at a larger size draws them at its scale.
 #pragma once
 
-#include <windows.h>
-
 #include <cstdint>
 
 #include "toolkit/graphics/button_state.h"
 #include "toolkit/graphics/color.h"
-#include "toolkit/graphics/native_handles.h"
+#include "toolkit/graphics/native_types.h"
 #include "toolkit/graphics/point.h"
 #include "toolkit/graphics/rect.h"
 #include "toolkit/graphics/scale.h"
@@ -109,5 +107,5 @@ private:
   HGDIOBJ savedBrush_ = nullptr;
   HGDIOBJ savedPen_ = nullptr;
   HGDIOBJ savedFont_ = nullptr;
-  UINT nativePenStyle_ = PS_SOLID;
+  UINT nativePenStyle_;
 };

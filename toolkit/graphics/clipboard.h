@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include <windows.h>
+#include "toolkit/graphics/native_types.h"
 
 // False when the clipboard could not be taken.
 bool putClipboardText(HWND owner, const std::string& text);

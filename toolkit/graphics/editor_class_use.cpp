@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "toolkit/graphics/module_instance.h"
+#include "toolkit/graphics/native_handles.h"
 
 namespace {
 
@@ -26,7 +27,7 @@ public:
 
 } // namespace
 
-EditorClassUse::EditorClassUse(WNDPROC windowProcedure) {
+EditorClassUse::EditorClassUse(WindowProcedure* windowProcedure) {
   const RegistrationLock lock;
   if (useCount.fetch_add(1) != 0) return;
   std::snprintf(className, sizeof className, "Plugin%08x",

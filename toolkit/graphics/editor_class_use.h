@@ -2,13 +2,13 @@
 // unregisters, so several editors of one library share it.
 #pragma once
 
-#include <windows.h>
-
 #include <cstdint>
+
+#include "toolkit/graphics/native_types.h"
 
 class EditorClassUse {
 public:
-  explicit EditorClassUse(WNDPROC windowProcedure);
+  explicit EditorClassUse(WindowProcedure* windowProcedure);
   ~EditorClassUse();
 
   EditorClassUse(const EditorClassUse&) = delete;

@@ -3,6 +3,8 @@
 
 #include <cstring>
 
+#include "toolkit/graphics/native_handles.h"
+
 const FontTableEntry fontTable[kFontTableSize] = {
     {"Arial", 12, 700, familySansVariable}, {"Arial", 18, 400, familySansVariable},
     {"Arial", 14, 400, familySansVariable}, {"Arial", 12, 400, familySansVariable},

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "toolkit/graphics/native_handles.h"
+#include "toolkit/graphics/native_types.h"
 #include "toolkit/graphics/scale.h"
 
 enum FontFamily : uint8_t {

@@ -1,11 +1,12 @@
-// Owning types for the native objects the toolkit, its tests and the tools take: each gives its object
-// back in its destructor, so no function pairs a take with a give-back by hand. Depends on nothing of the
-// project, so the probe and gatehost use it too.
+// The platform behind the owning types of native handles (native_types.h): how each gives its object back,
+// and the scoped helpers that hold a device, a selection, a paint, the clipboard or a window's procedure
+// for one scope, so no function pairs a take with a give-back by hand. Included by .cpp files only, never
+// by a public header of the toolkit. Depends on nothing of the project, so the probe and gatehost use it too.
 #pragma once
 
 #include <windows.h>
 
-#include <utility>
+#include "toolkit/graphics/native_types.h"
 
 // The description of a bitmap's pixels as rows top first, uncompressed, for reading and writing them
 // (GetDIBits, SetDIBits).
@@ -20,67 +21,12 @@ inline BITMAPINFO topDownPixels(LONG width, LONG height, WORD bitsPerPixel) {
   return format;
 }
 
-// One owner of a handle: it moves, never copies, and `Release` gives the handle back when the owner goes
-// or takes another.
-template <typename Handle, typename Release>
-class UniqueHandle {
-public:
-  UniqueHandle() = default;
-  explicit UniqueHandle(Handle handle) : handle_(handle) {}
-  ~UniqueHandle() { reset(); }
-
-  UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.release()) {}
-  UniqueHandle& operator=(UniqueHandle&& other) noexcept {
-    reset(other.release());
-    return *this;
-  }
-  UniqueHandle(const UniqueHandle&) = delete;
-  UniqueHandle& operator=(const UniqueHandle&) = delete;
-
-  Handle get() const { return handle_; }
-  explicit operator bool() const { return handle_ != nullptr; }
-  // Hands the handle over to whoever gives it back from now on.
-  Handle release() { return std::exchange(handle_, nullptr); }
-  void reset(Handle handle = nullptr) {
-    if (handle_ != nullptr) Release{}(handle_);
-    handle_ = handle;
-  }
-
-private:
-  Handle handle_ = nullptr;
-};
-
-struct DeleteGdiObject {
-  void operator()(HGDIOBJ object) const { DeleteObject(object); }
-};
-struct DeleteMemoryDevice {
-  void operator()(HDC device) const { DeleteDC(device); }
-};
-struct DestroyMenuHandle {
-  void operator()(HMENU menu) const { DestroyMenu(menu); }
-};
-struct DestroyWindowHandle {
-  void operator()(HWND window) const { DestroyWindow(window); }
-};
-struct FreeGlobalMemory {
-  void operator()(HGLOBAL memory) const { GlobalFree(memory); }
-};
-struct CloseRegistryKey {
-  void operator()(HKEY key) const { RegCloseKey(key); }
-};
-
-using PenHandle = UniqueHandle<HPEN, DeleteGdiObject>;
-using BrushHandle = UniqueHandle<HBRUSH, DeleteGdiObject>;
-using FontHandle = UniqueHandle<HFONT, DeleteGdiObject>;
-using BitmapHandle = UniqueHandle<HBITMAP, DeleteGdiObject>;
-// A device made with CreateCompatibleDC.
-using MemoryDevice = UniqueHandle<HDC, DeleteMemoryDevice>;
-using MenuHandle = UniqueHandle<HMENU, DestroyMenuHandle>;
-using WindowHandle = UniqueHandle<HWND, DestroyWindowHandle>;
-// A block from GlobalAlloc, until the clipboard takes it over (release).
-using GlobalMemory = UniqueHandle<HGLOBAL, FreeGlobalMemory>;
-// A key opened or created under one of the registry's roots.
-using RegistryKey = UniqueHandle<HKEY, CloseRegistryKey>;
+inline void DeleteGdiObject::operator()(HGDIOBJ object) const { DeleteObject(object); }
+inline void DeleteMemoryDevice::operator()(HDC device) const { DeleteDC(device); }
+inline void DestroyMenuHandle::operator()(HMENU menu) const { DestroyMenu(menu); }
+inline void DestroyWindowHandle::operator()(HWND window) const { DestroyWindow(window); }
+inline void FreeGlobalMemory::operator()(HGLOBAL memory) const { GlobalFree(memory); }
+inline void CloseRegistryKey::operator()(HKEY key) const { RegCloseKey(key); }
 
 // An object selected into a device for one scope; the object selected before comes back at its end, so
 // the object itself can be deleted after the scope.
@@ -163,24 +109,10 @@ private:
   bool open_;
 };
 
-// A window's procedure replaced for as long as the scope lives; the earlier one comes back at its end,
-// while the window still exists.
-class WindowSubclass {
-public:
-  WindowSubclass(HWND window, WNDPROC procedure)
-      : window_(window), previous_(reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
-                             window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure)))) {}
-  ~WindowSubclass() {
-    if (IsWindow(window_) != 0)
-      SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
-  }
+inline WindowSubclass::WindowSubclass(HWND window, WindowProcedure* procedure)
+    : window_(window), previous_(reinterpret_cast<WNDPROC>(
+                           SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure)))) {}
 
-  WindowSubclass(const WindowSubclass&) = delete;
-  WindowSubclass& operator=(const WindowSubclass&) = delete;
-
-  WNDPROC previous() const { return previous_; }
-
-private:
-  HWND window_;
-  WNDPROC previous_;
-};
+inline WindowSubclass::~WindowSubclass() {
+  if (IsWindow(window_) != 0) SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
+}

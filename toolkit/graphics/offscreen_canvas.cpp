@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "toolkit/graphics/native_handles.h"
 #include "toolkit/graphics/root_view.h"
 
 OffscreenCanvas::OffscreenCanvas(RootView* rootView, int32_t width, int32_t height, Color color)

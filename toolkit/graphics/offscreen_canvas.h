@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "toolkit/graphics/canvas.h"
-#include "toolkit/graphics/native_handles.h"
+#include "toolkit/graphics/native_types.h"
 
 // A memory device holding a bitmap of the window's format for the device's whole life, kept by its owner
 // from paint to paint: making a device and a bitmap and selecting one into the other costs far more under

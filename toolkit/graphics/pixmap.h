@@ -2,13 +2,11 @@
 // the controls, drawn opaquely or with the key colour left out, at the scale of the canvas drawn on.
 #pragma once
 
-#include <windows.h>
-
 #include <atomic>
 #include <cstdint>
 #include <vector>
 
-#include "toolkit/graphics/native_handles.h"
+#include "toolkit/graphics/native_types.h"
 #include "toolkit/graphics/point.h"
 #include "toolkit/graphics/rect.h"
 #include "toolkit/graphics/scale.h"

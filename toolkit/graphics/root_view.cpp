@@ -8,6 +8,7 @@
 #include "toolkit/graphics/canvas.h"
 #include "toolkit/graphics/gui_editor_base.h"
 #include "toolkit/graphics/module_instance.h"
+#include "toolkit/graphics/native_handles.h"
 #include "toolkit/graphics/pixmap.h"
 
 namespace {

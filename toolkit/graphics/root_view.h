@@ -4,8 +4,6 @@
 // root view maps their geometry to the window and the window's positions back.
 #pragma once
 
-#include <windows.h>
-
 #include <atomic>
 #include <cstdint>
 #include <memory>
@@ -14,7 +12,7 @@
 
 #include "toolkit/graphics/button_state.h"
 #include "toolkit/graphics/editor_class_use.h"
-#include "toolkit/graphics/native_handles.h"
+#include "toolkit/graphics/native_types.h"
 #include "toolkit/graphics/offscreen_canvas.h"
 #include "toolkit/graphics/pixmap_ref.h"
 #include "toolkit/graphics/scale.h"
@@ -84,7 +82,7 @@ public:
 private:
   class Handling;
 
-  static LRESULT CALLBACK editorWindowProc(HWND window, UINT message, WPARAM first, LPARAM second);
+  static WindowProcedure editorWindowProc;
   static LRESULT disposedViewMessage(RootView* view, HWND window, UINT message, WPARAM first, LPARAM second);
   void createNativeWindow();
   void adoptWidget(std::unique_ptr<Widget> widget);

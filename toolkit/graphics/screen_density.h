@@ -2,9 +2,9 @@
 // until the user chooses one.
 #pragma once
 
-#include <windows.h>
-
 #include <cstdint>
+
+#include "toolkit/graphics/native_types.h"
 
 // The window's own answer where the system gives one per window (GetDpiForWindow, looked up at run time:
 // older systems lack it), else the screen device's logical pixels per inch; a null window asks the screen.
