@@ -1,5 +1,5 @@
-// DelayLine: the accumulating entry's one-second ring buffer, which adds the left input of 44100
-// frames earlier to both outputs.
+// DelayLine: the accumulating entry's ring buffer, which adds the left input of 44100 frames earlier to
+// both outputs.
 #pragma once
 
 #include <array>

@@ -14,6 +14,7 @@ namespace {
 
 constexpr float kDefaultSampleRate = 44100.0f;
 constexpr int32_t kDefaultBlockSize = 1024;
+// 'NoEf': the base's placeholder until an effect assigns its own identifier.
 constexpr int32_t kInitialPluginId = 0x4E6F4566;
 
 } // namespace
