@@ -10,7 +10,6 @@
 
 namespace {
 
-constexpr int32_t kParameters = 34;
 constexpr int32_t kWrites = 20000;
 constexpr int32_t kSoundRounds = 300;
 constexpr int32_t kBlock = 1024;

@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr int32_t kPrograms = 16;
-constexpr int32_t kParameters = 34;
 constexpr int32_t kRounds = 20000;
 const std::string kNames[] = {"Four on the floor, long", "Hat"};
 

@@ -11,9 +11,6 @@
 
 namespace {
 
-constexpr int32_t kPrograms = 16;
-constexpr int32_t kParameters = 34;
-constexpr size_t kNameField = 24;
 constexpr int32_t kRandomSteps = 600;
 
 struct BankModel {

@@ -80,7 +80,6 @@ std::string describeNumber(double value) {
 }
 
 std::string fetchProgramName(Validator& validator, PluginHost& host) {
-  constexpr size_t kNameField = 24;
   char buffer[256];
   std::memset(buffer, 0x5A, sizeof buffer);
   host.dispatch(Opcode::ProgramName, 0, 0, buffer);

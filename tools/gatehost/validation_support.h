@@ -1,6 +1,7 @@
 // Small pieces the validator's groups share: the hostile numbers they try and the time record they set.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -8,6 +9,12 @@
 #include "tools/gatehost/audio_probe.h"
 #include "tools/gatehost/plugin_host.h"
 #include "tools/gatehost/validator.h"
+
+// The plug-in as a host meets it, which the validator checks against rather than the gate's own numbers:
+// 16 programs of 34 parameters, and program names in fields of 24 bytes.
+constexpr int32_t kPrograms = 16;
+constexpr int32_t kParameters = 34;
+constexpr size_t kNameField = 24;
 
 // Indices a careless host passes: in range, just outside, negative and huge.
 const std::vector<int32_t>& edgeIndices();
