@@ -11,6 +11,8 @@ namespace {
 
 constexpr int32_t kDragSteps = 24;
 
+constexpr DWORD kReleaseWaitLimit = 5000;
+
 WORD keyOf(Modifier modifier) { return modifier == Modifier::Shift ? VK_SHIFT : VK_MENU; }
 
 // Under Wine an injected Shift is forgotten whenever the pointer position is read (the platform takes
@@ -19,6 +21,15 @@ WORD keyOf(Modifier modifier) { return modifier == Modifier::Shift ? VK_SHIFT : 
 void holdModifier(Modifier modifier, bool down) {
   if (modifier == Modifier::Shift) startDisplayInputTool(down ? "keydown shift" : "keyup shift");
   sendKey(keyOf(modifier), down);
+  if (modifier != Modifier::Shift || down) return;
+  // The tool's release reaches the display some time after it starts; a pointer read before then would
+  // take Shift as held again and turn the next gesture's drag or wheel fine. Each read here takes the
+  // display's state, until it says released.
+  const DWORD start = GetTickCount();
+  POINT pointer;
+  while (GetCursorPos(&pointer) != 0 && (GetAsyncKeyState(VK_SHIFT) & 0x8000) != 0 &&
+         GetTickCount() - start < kReleaseWaitLimit)
+    Sleep(2);
 }
 
 // Returns once the move has arrived: the display reports it with its own modifier state, which replaces
@@ -30,7 +41,6 @@ void moveTo(HWND window, POINT client, const std::function<void()>& settle) {
 }
 
 constexpr DWORD kMenuWaitLimit = 5000;
-constexpr DWORD kEscapeInterval = 50;
 
 struct MenuSearch {
   const std::string* text;
@@ -55,9 +65,11 @@ BOOL CALLBACK findMenuEntry(HWND window, LPARAM parameter) {
   return TRUE;
 }
 
-// Clicks each entry in turn as soon as a menu shows it; Escape closes whatever is left when an entry never
-// appears, so the window's thread is never left inside the menu.
+// Clicks each entry in turn as soon as a menu shows it. A path that ends on a submenu leaves it open, and
+// an entry that never appears leaves the menu open: either way the menu is then cancelled, so the window's
+// thread is never left inside it.
 void chooseFromMenu(const std::vector<std::string>& path, const std::function<void()>& menuShown) {
+  bool leftOpen = false;
   for (const std::string& text : path) {
     MenuSearch search{&text};
     const DWORD start = GetTickCount();
@@ -66,23 +78,21 @@ void chooseFromMenu(const std::vector<std::string>& path, const std::function<vo
       Sleep(5);
     if (search.window == nullptr) {
       std::fprintf(stderr, "gatehost: no menu entry '%s'\n", text.c_str());
+      leftOpen = true;
       break;
     }
     if (&text == &path.back() && menuShown) menuShown();
     RECT item{};
     auto menu = reinterpret_cast<HMENU>(SendMessageA(search.window, MN_GETHMENU, 0, 0));
+    leftOpen = GetSubMenu(menu, search.position) != nullptr;
     GetMenuItemRect(nullptr, menu, static_cast<UINT>(search.position), &item);
     if (!movePointerToScreen({(item.left + item.right) / 2, (item.top + item.bottom) / 2}))
       std::fprintf(stderr, "gatehost: the pointer never reached menu entry '%s'\n", text.c_str());
     sendMouseButton(MOUSEEVENTF_LEFTDOWN);
     sendMouseButton(MOUSEEVENTF_LEFTUP);
   }
-  if (waitForPopupMenuClosed(kMenuWaitLimit)) return;
-  const DWORD start = GetTickCount();
-  while (!waitForPopupMenuClosed(kEscapeInterval) && GetTickCount() - start < kMenuWaitLimit) {
-    sendKey(VK_ESCAPE, true);
-    sendKey(VK_ESCAPE, false);
-  }
+  if (!leftOpen && waitForPopupMenuClosed(kMenuWaitLimit)) return;
+  if (!cancelPopupMenus(kMenuWaitLimit)) std::fprintf(stderr, "gatehost: a menu would not close\n");
 }
 
 bool parsePoint(const std::string& text, POINT& point) {

@@ -40,3 +40,14 @@ bool waitForPopupMenuClosed(uint32_t timeoutMilliseconds) {
   }
   return true;
 }
+
+bool cancelPopupMenus(uint32_t timeoutMilliseconds) {
+  const DWORD start = GetTickCount();
+  for (HWND menu; (menu = visiblePopupMenu()) != nullptr;) {
+    if (GetTickCount() - start >= timeoutMilliseconds) return false;
+    // The menu's own loop takes it from its thread's queue and leaves.
+    PostMessageA(menu, WM_CANCELMODE, 0, 0);
+    waitForPopupMenuClosed(50);
+  }
+  return true;
+}

@@ -12,3 +12,7 @@ bool isVisiblePopupMenu(HWND window);
 HWND waitForPopupMenu(uint32_t timeoutMilliseconds = 5000);
 // Waits until no popup menu is visible; false after the timeout.
 bool waitForPopupMenuClosed(uint32_t timeoutMilliseconds = 5000);
+// Ends every open popup menu, submenus and all, as the platform ends them when a window is switched away
+// from: what keys cannot do while the menu's window has no keyboard focus. False when one is still
+// visible after the timeout.
+bool cancelPopupMenus(uint32_t timeoutMilliseconds = 5000);
