@@ -3,8 +3,6 @@
 // the table, in its order; the editor writes the pattern a command makes.
 #pragma once
 
-#include <windows.h>
-
 #include <functional>
 #include <optional>
 #include <random>
@@ -12,6 +10,7 @@
 #include <vector>
 
 #include "gate/pattern.h"
+#include "toolkit/graphics/native_types.h"
 #include "toolkit/graphics/scale.h"
 
 class StepGate;

@@ -2,8 +2,6 @@
 // track width plus 3 pixels apart, and a handle travels the track's height less its own.
 #include "editor/step_gate_editor.h"
 
-#include <windows.h>
-
 #include "editor/gain_curve_view.h"
 #include "editor/pattern_menu.h"
 #include "editor/readout_label.h"
@@ -71,46 +69,47 @@ std::unique_ptr<Fader> StepGateEditor::addFader(const Rect& size, int32_t tag) {
 
 int32_t StepGateEditor::openIn(void* parentWindow) {
   // A host that opens the editor again without closing it gets it moved, not a second window beside it.
-  if (rootView != nullptr) closeEditor();
+  if (rootView() != nullptr) closeEditor();
   GuiEditorBase::openIn(parentWindow);
   loadOnce(track_, RESOURCE_FADER_TRACK);
   loadOnce(handle_, RESOURCE_FADER_HANDLE);
   loadOnce(button_, RESOURCE_STEP_BUTTON);
-  rootView = std::make_unique<RootView>(Rect(0, 0, background_->width(), background_->height()),
-                                        static_cast<HWND>(parentWindow), this, scale());
+  RootView& view =
+      adoptRootView(std::make_unique<RootView>(Rect(0, 0, background_->width(), background_->height()),
+                                               static_cast<HWND>(parentWindow), this, scale()));
   // No parent, a handle that names no window, or a window the platform would not make: nothing opened,
   // and nothing kept, so a later open with a real window starts afresh.
-  if (rootView->windowHandle() == nullptr) {
+  if (view.windowHandle() == nullptr) {
     closeEditor();
     return 0;
   }
-  rootView->setBackdrop(background_);
+  view.setBackdrop(background_);
   // The readout and the curve take no presses: the menu area above them receives the presses the controls
   // leave.
-  readout_.attach(rootView->addWidget(std::make_unique<ReadoutLabel>(kReadoutStrip, background_)));
-  rootView->addWidget(std::make_unique<GainCurveView>(kCurveStrip, gate_->live()));
-  rootView->addWidget(
+  readout_.attach(view.addWidget(std::make_unique<ReadoutLabel>(kReadoutStrip, background_)));
+  view.addWidget(std::make_unique<GainCurveView>(kCurveStrip, gate_->live()));
+  view.addWidget(
       std::make_unique<PatternMenuArea>(Rect(0, 0, background_->width(), background_->height()), this));
 
   const int32_t pitch = track_->width() + kColumnGap;
   Rect faderRect(kFaderLeft, kFaderTop, kFaderLeft + track_->width(), kFaderTop + track_->height());
   Rect buttonRect(kButtonLeft, kButtonTop, kButtonLeft + kButtonWidth, kButtonTop + kButtonHeight);
   for (int32_t step = 0; step < kStepCount; ++step) {
-    stepControls_[FirstStepLevel + step] = rootView->addWidget(addFader(faderRect, FirstStepLevel + step));
+    stepControls_[FirstStepLevel + step] = view.addWidget(addFader(faderRect, FirstStepLevel + step));
 
     auto button = std::make_unique<ToggleButton>(buttonRect, this, FirstStepSwitch + step, button_);
     button->putValue(shownValue(*gate_, FirstStepSwitch + step));
-    stepControls_[FirstStepSwitch + step] = rootView->addWidget(std::move(button));
+    stepControls_[FirstStepSwitch + step] = view.addWidget(std::move(button));
 
     faderRect.moveBy(pitch, 0);
     buttonRect.moveBy(pitch, 0);
   }
   // Interpol stands one column after where a 17th step fader would be, BarWidth one further.
   faderRect.moveBy(pitch, 0);
-  interpolFader_ = rootView->addWidget(addFader(faderRect, InterpolParameter));
+  interpolFader_ = view.addWidget(addFader(faderRect, InterpolParameter));
   interpolFader_->setResetValue(kInterpolReset);
   faderRect.moveBy(pitch, 0);
-  barWidthFader_ = rootView->addWidget(addFader(faderRect, BarWidthParameter));
+  barWidthFader_ = view.addWidget(addFader(faderRect, BarWidthParameter));
   barWidthFader_->setResetValue(kBarWidthReset);
   return 1;
 }
@@ -142,7 +141,7 @@ void StepGateEditor::showLiveValues() {
 }
 
 ValueWidget* StepGateEditor::controlOf(int32_t index) const {
-  if (rootView == nullptr) return nullptr;
+  if (rootView() == nullptr) return nullptr;
   switch (parameterSlot(index).kind) {
   case ParameterKind::StepLevel:
   case ParameterKind::StepSwitch:
@@ -184,7 +183,7 @@ void StepGateEditor::runPatternCommand(const PatternCommand& command) {
     return;
   }
   const std::optional<Pattern> pattern =
-      patterns_.run(command, rootView != nullptr ? rootView->windowHandle() : nullptr);
+      patterns_.run(command, rootView() != nullptr ? rootView()->windowHandle() : nullptr);
   if (pattern.has_value()) applyPattern(*pattern);
   if (!patterns_.message().empty()) readout_.showMessage(patterns_.message());
 }
@@ -202,5 +201,5 @@ void StepGateEditor::applyPattern(const Pattern& pattern) {
   for (int32_t index = 0; index < GateParameterCount; ++index)
     if (gate_->readParameter(index) != pattern[index]) gestures_.edit(index, pattern[index]);
   showLiveValues();
-  if (rootView != nullptr) rootView->redrawWidget(nullptr);
+  if (rootView() != nullptr) rootView()->redrawWidget(nullptr);
 }

@@ -7,13 +7,13 @@ int32_t EditorBase::queryRect(EditorRect** rect) {
 }
 
 int32_t EditorBase::openIn(void* window) {
-  parentWindow = window;
+  parentWindow_ = window;
   return 0;
 }
 
 void EditorBase::onIdle() {
-  if (updatePending.load(std::memory_order_relaxed) != 0) {
-    updatePending.store(0, std::memory_order_relaxed);
+  if (updatePending_.load(std::memory_order_relaxed) != 0) {
+    updatePending_.store(0, std::memory_order_relaxed);
     applyUpdate();
   }
 }

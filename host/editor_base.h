@@ -12,7 +12,7 @@ class PluginEffect;
 
 class EditorBase {
 public:
-  explicit EditorBase(PluginEffect* effect) : effect(effect) {}
+  explicit EditorBase(PluginEffect* effect) : effect_(effect) {}
   virtual ~EditorBase() = default;
 
   EditorBase(const EditorBase&) = delete;
@@ -24,14 +24,18 @@ public:
   virtual void onIdle();
   virtual void applyUpdate() {}
   // What no count of value writes can ask for: the display brought up to date with nothing written.
-  virtual void requestUpdate() { updatePending.store(1, std::memory_order_relaxed); }
+  virtual void requestUpdate() { updatePending_.store(1, std::memory_order_relaxed); }
 
-  bool isUpdatePending() const { return updatePending.load(std::memory_order_relaxed) != 0; }
+  bool isUpdatePending() const { return updatePending_.load(std::memory_order_relaxed) != 0; }
+  // The effect that owns this editor and deletes it; null for an editor of no effect.
+  PluginEffect* effect() const { return effect_; }
+  // The host's window given to the last openIn.
+  void* parentWindow() const { return parentWindow_; }
 
-protected:
-  PluginEffect* effect;
-  void* parentWindow = nullptr;
+private:
+  PluginEffect* const effect_;
+  void* parentWindow_ = nullptr;
   // Served by onIdle: one relaxed 32-bit store and load, the same instructions as a plain int on this
   // processor but free of a data race.
-  std::atomic<int32_t> updatePending{0};
+  std::atomic<int32_t> updatePending_{0};
 };

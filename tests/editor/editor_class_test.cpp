@@ -108,7 +108,7 @@ TEST(StepGateEditor, AsksForTheBackgroundsSizeAndOpensWithEveryControlAtItsLiveV
     EXPECT_EQ(control->tag(), index);
   }
   // The 34 controls, the readout and the curve, above the area that takes the presses they leave.
-  EXPECT_EQ(edited.editor->openRootView()->widgetCount(), 37);
+  EXPECT_EQ(edited.editor->rootView()->widgetCount(), 37);
   EXPECT_EQ(edited.editor->controlOf(0)->size().left, 11);
   EXPECT_EQ(edited.editor->controlOf(15)->size().left, 11 + 19 * 15);
   EXPECT_EQ(edited.editor->controlOf(16)->size().top, 85);
@@ -255,10 +255,10 @@ TEST(StepGateEditor, ControlEditTellsTheHostAndMovesTheEffect) {
   OpenEditor editor(gate);
   ValueWidget* fader = edited.editor->controlOf(3);
   fader->putValue(0.375f);
-  HWND window = edited.editor->openRootView()->windowHandle();
+  HWND window = edited.editor->rootView()->windowHandle();
   {
     WindowDevice device(window);
-    Canvas canvas(edited.editor->openRootView(), device.handle(), window);
+    Canvas canvas(edited.editor->rootView(), device.handle(), window);
     edited.editor->controlEdited(&canvas, fader);
   }
   EXPECT_EQ(fader->shownValue(), 0.375f);
@@ -277,7 +277,7 @@ TEST(StepGateEditor, OpeningAgainWithoutClosingReplacesTheWindow) {
     handlePendingMessages();
   });
   EXPECT_TRUE(check.passed()) << check.description();
-  EXPECT_EQ(edited.editor->openRootView()->widgetCount(), 37);
+  EXPECT_EQ(edited.editor->rootView()->widgetCount(), 37);
 }
 
 TEST(StepGateEditor, OpenCloseCyclesLeaveNoGdiObjectOrWindowBehind) {
@@ -350,7 +350,7 @@ TEST(StepGateEditor, AChosenSizeTakesTheHostsRoomAndIsRememberedForTheNextEditor
     handlePendingMessages();
   };
   idle();
-  const HWND editorWindow = edited.editor->openRootView()->windowHandle();
+  const HWND editorWindow = edited.editor->rootView()->windowHandle();
   const CapturedImage before = captureClientArea(window.handle());
 
   edited.editor->chooseSize(Scale::ofPercent(200));

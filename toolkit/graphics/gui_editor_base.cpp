@@ -17,13 +17,18 @@ constexpr uint32_t kThrottleMilliseconds = 50;
 
 GuiEditorBase::GuiEditorBase(PluginEffect* effect) : EditorBase(effect) {
   if (effect != nullptr) effect->attachEditor(this);
-  parentWindow = nullptr;
-  lastIdleTicks = currentTicks();
+  lastIdleTicks_ = currentTicks();
 }
 
 GuiEditorBase::~GuiEditorBase() { releaseRootView(); }
 
-void GuiEditorBase::releaseRootView() { RootView::dispose(std::move(rootView)); }
+RootView& GuiEditorBase::adoptRootView(std::unique_ptr<RootView> view) {
+  releaseRootView();
+  rootView_ = std::move(view);
+  return *rootView_;
+}
+
+void GuiEditorBase::releaseRootView() { RootView::dispose(std::move(rootView_)); }
 
 void GuiEditorBase::setLayoutSize(int32_t width, int32_t height) {
   layoutWidth_ = width;
@@ -34,7 +39,7 @@ void GuiEditorBase::setLayoutSize(int32_t width, int32_t height) {
 void GuiEditorBase::takeScale(Scale scale) {
   scale_ = scale;
   const Rect area = scale.toWindow(Rect(0, 0, layoutWidth_, layoutHeight_));
-  editorRect = EditorRect{0, 0, static_cast<int16_t>(area.height()), static_cast<int16_t>(area.width())};
+  editorRect_ = EditorRect{0, 0, static_cast<int16_t>(area.height()), static_cast<int16_t>(area.width())};
 }
 
 Scale GuiEditorBase::preferredScale(void* window) const {
@@ -44,8 +49,8 @@ Scale GuiEditorBase::preferredScale(void* window) const {
 
 int32_t GuiEditorBase::queryRect(EditorRect** rect) {
   if (rect == nullptr) return 0;
-  if (rootView == nullptr) takeScale(preferredScale(nullptr));
-  *rect = &editorRect;
+  if (rootView_ == nullptr) takeScale(preferredScale(nullptr));
+  *rect = &editorRect_;
   return 1;
 }
 
@@ -57,7 +62,7 @@ int32_t GuiEditorBase::openIn(void* window) {
     const Scale read = scale_;
     // The new rectangle is in place while the host resizes: a host may read it back meanwhile.
     takeScale(wanted);
-    if (!askHostToResize(editorRect.right, editorRect.bottom)) takeScale(read);
+    if (!askHostToResize(editorRect_.right, editorRect_.bottom)) takeScale(read);
   }
   return EditorBase::openIn(window);
 }
@@ -66,11 +71,11 @@ bool GuiEditorBase::changeScale(Scale scale) {
   if (scale != scale_) {
     const Scale shown = scale_;
     takeScale(scale);
-    if (!askHostToResize(editorRect.right, editorRect.bottom)) {
+    if (!askHostToResize(editorRect_.right, editorRect_.bottom)) {
       takeScale(shown);
       return false;
     }
-    if (rootView != nullptr) rootView->setScale(scale);
+    if (rootView_ != nullptr) rootView_->setScale(scale);
   }
   rememberScale(scaleKey_, scaleValue_, scale);
   return true;
@@ -80,19 +85,19 @@ bool GuiEditorBase::askHostToResize(int32_t, int32_t) { return false; }
 
 void GuiEditorBase::onIdle() {
   EditorBase::onIdle();
-  if (rootView != nullptr) rootView->idleRefresh();
+  if (rootView_ != nullptr) rootView_->idleRefresh();
 }
 
 void GuiEditorBase::repaintAll(const Rect*) {
-  if (rootView != nullptr) rootView->redrawWidget(nullptr);
+  if (rootView_ != nullptr) rootView_->redrawWidget(nullptr);
 }
 
 void GuiEditorBase::throttledIdle() {
   const uint32_t now = currentTicks();
   // Elapsed time by unsigned subtraction stays right across the wrap of the 32-bit count (every 49.7 days);
   // comparing a sum with the count would hold every refresh back for a whole wrap once it happens.
-  if (now - lastIdleTicks < kThrottleMilliseconds) return;
-  lastIdleTicks = now;
+  if (now - lastIdleTicks_ < kThrottleMilliseconds) return;
+  lastIdleTicks_ = now;
   onIdle();
-  if (effect != nullptr) effect->askHostIdle();
+  if (effect() != nullptr) effect()->askHostIdle();
 }

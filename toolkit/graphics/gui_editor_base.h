@@ -44,9 +44,8 @@ public:
   // remembered for this user once shown.
   bool changeScale(Scale scale);
 
-  RootView* openRootView() const { return rootView.get(); }
-  // The effect whose close waits for the loops the editor's windows run.
-  PluginEffect* owningEffect() const { return effect; }
+  // The open editor's root view; null while closed.
+  RootView* rootView() const { return rootView_.get(); }
 
 protected:
   // The editor's size at 100 %, from the derived editor's constructor: the rectangle is this at the scale.
@@ -60,19 +59,21 @@ protected:
   // True when the host resized its window to width x height pixels for the editor. A derived editor
   // asks its host; no host is asked here.
   virtual bool askHostToResize(int32_t width, int32_t height);
-  // Lets the open view go, from any thread: see RootView::dispose.
+  // The derived editor's openIn makes the view, at scale(), and hands it here; its closeEditor lets it go,
+  // from any thread (see RootView::dispose).
+  RootView& adoptRootView(std::unique_ptr<RootView> view);
   void releaseRootView();
-
-  EditorRect editorRect{0, 0, 0, 0};
-  // Made by the derived editor's openIn, at scale(); let go by its closeEditor through releaseRootView.
-  std::unique_ptr<RootView> rootView;
-  uint32_t lastIdleTicks;
+  // The rectangle queryRect hands out: the layout size at scale().
+  const EditorRect& editorRect() const { return editorRect_; }
 
 private:
   // The remembered choice, else the size for the density of the window's screen.
   Scale preferredScale(void* window) const;
   void takeScale(Scale scale);
 
+  EditorRect editorRect_{0, 0, 0, 0};
+  std::unique_ptr<RootView> rootView_;
+  uint32_t lastIdleTicks_;
   Scale scale_;
   int32_t layoutWidth_ = 0;
   int32_t layoutHeight_ = 0;

@@ -36,7 +36,7 @@ auto holding(const Widget* widget) {
 class RootView::Handling {
 public:
   explicit Handling(RootView& view)
-      : effectLoop_(view.editor_ != nullptr ? view.editor_->owningEffect() : nullptr), view_(view) {
+      : effectLoop_(view.editor_ != nullptr ? view.editor_->effect() : nullptr), view_(view) {
     ++view_.handling_;
   }
   ~Handling() {

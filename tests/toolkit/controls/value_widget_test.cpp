@@ -53,10 +53,7 @@ public:
     ++idles;
     GuiEditorBase::onIdle();
   }
-  RootView* adopt(std::unique_ptr<RootView> view) {
-    rootView = std::move(view);
-    return rootView.get();
-  }
+  RootView* adopt(std::unique_ptr<RootView> view) { return &adoptRootView(std::move(view)); }
   int32_t idles = 0;
 };
 

@@ -23,8 +23,7 @@ public:
     ++idles;
     GuiEditorBase::onIdle();
   }
-  const EditorRect* rectField() const { return &editorRect; }
-  void* parent() const { return parentWindow; }
+  const EditorRect* rectField() const { return &editorRect(); }
 
   int32_t updates = 0;
   int32_t idles = 0;
@@ -44,7 +43,7 @@ TEST(GuiEditorBase, AttachesItselfToTheEffect) {
   auto* editor = new CountingEditor(&effect);
   EXPECT_EQ(effect.editor(), editor);
   EXPECT_NE(effect.record()->capabilityFlags & EditorAttached, 0);
-  EXPECT_EQ(editor->openRootView(), nullptr);
+  EXPECT_EQ(editor->rootView(), nullptr);
   EXPECT_FALSE(editor->isUpdatePending());
 }
 
@@ -84,7 +83,7 @@ TEST(GuiEditorBase, OpenInStoresTheWindowAndAsksForAnUpdate) {
   CountingEditor editor(nullptr);
   int32_t window = 0;
   EXPECT_EQ(editor.openIn(&window), 0);
-  EXPECT_EQ(editor.parent(), &window);
+  EXPECT_EQ(editor.parentWindow(), &window);
   EXPECT_TRUE(editor.isUpdatePending());
 }
 

@@ -447,11 +447,11 @@ public:
   explicit ViewOwningEditor(ProbeLog* log) : GuiEditorBase(nullptr), log_(log) {}
   int32_t openIn(void* window) override {
     GuiEditorBase::openIn(window);
-    rootView = std::make_unique<RootView>(Rect(0, 0, 160, 100), static_cast<HWND>(window), this);
-    rootView->addWidget(std::make_unique<ProbeValue>(Rect(0, 0, 10, 10), "v", log_));
+    adoptRootView(std::make_unique<RootView>(Rect(0, 0, 160, 100), static_cast<HWND>(window), this))
+        .addWidget(std::make_unique<ProbeValue>(Rect(0, 0, 10, 10), "v", log_));
     return 1;
   }
-  void closeEditor() override { rootView.reset(); }
+  void closeEditor() override { releaseRootView(); }
   void applyUpdate() override { log_->entries.push_back("update"); }
 
 private:
@@ -461,7 +461,7 @@ private:
 TEST_F(RootViewTest, EditorIdleAppliesTheUpdateThenRefreshesTheOpenView) {
   ViewOwningEditor editor(&log);
   editor.openIn(host.handle());
-  UpdateWindow(editor.openRootView()->windowHandle());
+  UpdateWindow(editor.rootView()->windowHandle());
   log.entries.clear();
   editor.onIdle();
   ASSERT_EQ(log.entries.size(), 2u);
