@@ -1,7 +1,6 @@
 // The menu's entries and the press that opens it.
 #include "editor/pattern_menu.h"
 
-#include "editor/step_gate_editor.h"
 #include "toolkit/graphics/root_view.h"
 
 std::vector<MenuEntry> patternMenuEntries(Scale current) {
@@ -25,8 +24,8 @@ std::vector<MenuEntry> patternMenuEntries(Scale current) {
 
 void PatternMenuArea::mousePressed(Canvas*, Point& point) {
   if (parent() == nullptr || parent()->pressedButton() != rightButton) return;
-  const int32_t chosen = runPopupMenu(parent(), point, patternMenuEntries(editor_->scale()));
+  const int32_t chosen = runPopupMenu(parent(), point, patternMenuEntries(parent()->scale()));
   const std::vector<PatternCommand>& commands = patternCommands();
   if (chosen >= 1 && chosen <= static_cast<int32_t>(commands.size()))
-    editor_->runPatternCommand(commands[static_cast<size_t>(chosen - 1)]);
+    run_(commands[static_cast<size_t>(chosen - 1)]);
 }

@@ -2,6 +2,8 @@
 // commands that change the whole pattern at once, drawn from the table of pattern commands.
 #pragma once
 
+#include <functional>
+#include <utility>
 #include <vector>
 
 #include "editor/pattern_commands.h"
@@ -9,18 +11,18 @@
 #include "toolkit/graphics/scale.h"
 #include "toolkit/graphics/widget.h"
 
-class StepGateEditor;
-
 // The table's rows as menu entries, each answering its row number plus one; the current size checked.
 std::vector<MenuEntry> patternMenuEntries(Scale current);
 
 // Lies under every control and covers the whole window, so it receives exactly the presses no control
-// takes; a right press opens the menu and runs the command chosen there.
+// takes; a right press opens the menu, with the view's size checked, and hands the command chosen there to
+// the editor that made the area.
 class PatternMenuArea : public Widget {
 public:
-  PatternMenuArea(const Rect& size, StepGateEditor* editor) : Widget(size), editor_(editor) {}
+  using Runner = std::function<void(const PatternCommand&)>;
+  PatternMenuArea(const Rect& size, Runner run) : Widget(size), run_(std::move(run)) {}
   void mousePressed(Canvas* canvas, Point& point) override;
 
 private:
-  StepGateEditor* editor_;
+  Runner run_;
 };

@@ -88,8 +88,9 @@ int32_t StepGateEditor::openIn(void* parentWindow) {
   // leave.
   readout_.attach(view.addWidget(std::make_unique<ReadoutLabel>(kReadoutStrip, background_)));
   view.addWidget(std::make_unique<GainCurveView>(kCurveStrip, gate_->live()));
-  view.addWidget(
-      std::make_unique<PatternMenuArea>(Rect(0, 0, background_->width(), background_->height()), this));
+  view.addWidget(std::make_unique<PatternMenuArea>(
+      Rect(0, 0, background_->width(), background_->height()),
+      [this](const PatternCommand& command) { runPatternCommand(command); }));
 
   const int32_t pitch = track_->width() + kColumnGap;
   Rect faderRect(kFaderLeft, kFaderTop, kFaderLeft + track_->width(), kFaderTop + track_->height());
