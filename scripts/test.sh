@@ -9,6 +9,7 @@ cd "$(dirname "$0")/.."
 scripts/setup.sh
 scripts/check-format.sh
 python3 resources/check_bitmaps.py
+python3 scripts/layout_table.py --check README.md
 cmake --preset native >/dev/null
 cmake --build --preset native
 ctest --preset native
