@@ -1,7 +1,6 @@
 // The 1-bit key mask of keyed pixmap drawing, and the bitmap size both it and the drawing work with.
+// Included by the toolkit's .cpp files only, as the platform header it brings is.
 #pragma once
-
-#include <windows.h>
 
 #include "toolkit/graphics/native_handles.h"
 
