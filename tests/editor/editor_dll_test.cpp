@@ -42,8 +42,10 @@ Gesture click(POINT at, Modifier modifier = Modifier::None) {
   return gesture;
 }
 
-// Runs gatehost.exe from beside this test and answers what it printed.
+// Runs gatehost.exe from beside this test and answers what it printed; one that outlives its minute is
+// ended, failing the test.
 std::string runGatehost(const std::string& arguments) {
+  constexpr DWORD kPatience = 60000;
   const char kOutput[] = "gatehost-output.txt";
   SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
   HANDLE file = CreateFileA(kOutput, GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
@@ -53,9 +55,11 @@ std::string runGatehost(const std::string& arguments) {
   startup.hStdOutput = startup.hStdError = file;
   PROCESS_INFORMATION process{};
   std::string command = "gatehost.exe " + arguments;
+  bool hung = false;
   if (CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
                      &process)) {
-    WaitForSingleObject(process.hProcess, INFINITE);
+    hung = WaitForSingleObject(process.hProcess, kPatience) != WAIT_OBJECT_0;
+    if (hung) TerminateProcess(process.hProcess, 1);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
   }
@@ -67,6 +71,7 @@ std::string runGatehost(const std::string& arguments) {
     while ((got = std::fread(buffer, 1, sizeof buffer, in)) > 0) output.append(buffer, got);
     std::fclose(in);
   }
+  if (hung) ADD_FAILURE() << "gatehost " << arguments << " hung; it printed:\n" << output;
   return output;
 }
 
