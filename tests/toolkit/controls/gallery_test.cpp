@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -307,11 +308,14 @@ struct ClassAndClipboard {
 
 // Runs a platform menu the way a user leaves it: opened, then closed with nothing chosen.
 void dismissingTheMenu(const std::function<void()>& open) {
-  std::thread closer([] {
-    waitForPopupMenu();
-    EndMenu();
+  // Looks until the menu's loop has returned, however late the menu shows.
+  std::atomic<bool> returned{false};
+  std::thread closer([&returned] {
+    while (!returned.load())
+      if (waitForPopupMenu(50) != nullptr) EndMenu();
   });
   open();
+  returned.store(true);
   closer.join();
 }
 
