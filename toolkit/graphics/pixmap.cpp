@@ -83,44 +83,45 @@ void Pixmap::release() {
   if (referenceCount_.fetch_sub(1, std::memory_order_acq_rel) == 1) delete this;
 }
 
-HDC Pixmap::sourceOf(HDC target, HBITMAP bitmap) {
-  for (const SourceDevice& source : sources_)
-    if (source.bitmap == bitmap) return source.device.get();
-  MemoryDevice device(CreateCompatibleDC(target));
-  SelectObject(device.get(), bitmap);
-  sources_.push_back(SourceDevice{bitmap, std::move(device)});
-  return sources_.back().device.get();
+Pixmap::HeldBitmap::HeldBitmap(HBITMAP bitmap) : bitmap_(bitmap) {}
+
+Pixmap::HeldBitmap& Pixmap::HeldBitmap::operator=(HeldBitmap&& other) noexcept {
+  device_ = std::move(other.device_);
+  bitmap_ = std::move(other.bitmap_);
+  return *this;
 }
 
-void Pixmap::letGo(HBITMAP bitmap) {
-  sources_.erase(std::remove_if(sources_.begin(), sources_.end(),
-                                [bitmap](const SourceDevice& source) { return source.bitmap == bitmap; }),
-                 sources_.end());
+HBITMAP Pixmap::HeldBitmap::unselected() {
+  device_.reset();
+  return bitmap_.get();
 }
 
-HBITMAP Pixmap::maskOf(HDC target, HBITMAP image, BitmapHandle& mask) {
-  if (!mask) {
-    letGo(image);
-    mask = makeKeyMask(target, image, colorTransparentKey.nativeValue());
+void Pixmap::HeldBitmap::reset(HBITMAP bitmap) {
+  device_.reset();
+  bitmap_.reset(bitmap);
+}
+
+HDC Pixmap::HeldBitmap::source(HDC target) {
+  if (!device_) {
+    device_.reset(CreateCompatibleDC(target));
+    SelectObject(device_.get(), bitmap_.get());
   }
-  return mask.get();
+  return device_.get();
+}
+
+Pixmap::HeldBitmap& Pixmap::maskOf(HDC target, HeldBitmap& image, HeldBitmap& mask) {
+  if (!mask) mask.reset(makeKeyMask(target, image.unselected(), colorTransparentKey.nativeValue()).release());
+  return mask;
 }
 
 void Pixmap::dropLargerImages() {
-  if (scaled_.empty() && !doubleLooked_) return;
-  for (const ScaledArea& held : scaled_) {
-    letGo(held.image.get());
-    letGo(held.mask.get());
-  }
-  letGo(double_.get());
-  letGo(doubleMask_.get());
   scaled_.clear();
   double_.reset();
   doubleMask_.reset();
   doubleLooked_ = false;
 }
 
-HBITMAP Pixmap::doubleSize() {
+Pixmap::HeldBitmap& Pixmap::doubleSize() {
   if (!doubleLooked_) {
     doubleLooked_ = true;
     double_.reset(loadResourceBitmap(resourceId_ + kDoubleSizeResourceOffset));
@@ -128,34 +129,29 @@ HBITMAP Pixmap::doubleSize() {
     // Only an image of exactly twice the size can stand for this one.
     if (size.cx != 2 * width_ || size.cy != 2 * height_) double_.reset();
   }
-  return double_.get();
+  return double_;
 }
 
-const Pixmap::ScaledArea& Pixmap::scaledArea(HDC device, const Rect& area, int32_t width, int32_t height,
-                                             bool keyed) {
-  for (const ScaledArea& held : scaled_) {
+Pixmap::ScaledArea& Pixmap::scaledArea(HDC device, const Rect& area, int32_t width, int32_t height,
+                                       bool keyed) {
+  for (ScaledArea& held : scaled_) {
     const Rect& a = held.area;
     if (a.left == area.left && a.top == area.top && a.right == area.right && a.bottom == area.bottom &&
         held.width == width && held.height == height && held.keyed == keyed)
       return held;
   }
-  if (scaled_.size() == kScaledAreaLimit) {
-    letGo(scaled_.front().image.get());
-    letGo(scaled_.front().mask.get());
-    scaled_.erase(scaled_.begin());
-  }
-  HBITMAP source = doubleSize();
-  const int32_t factor = source != nullptr ? 2 : 1;
-  if (source == nullptr) source = bitmap_.get();
-  letGo(source);
+  if (scaled_.size() == kScaledAreaLimit) scaled_.erase(scaled_.begin());
+  HeldBitmap& larger = doubleSize();
+  const int32_t factor = larger ? 2 : 1;
+  const HBITMAP source = larger ? larger.unselected() : bitmap_.unselected();
   const std::optional<uint32_t> key =
       keyed ? std::optional<uint32_t>(pixelOf(colorTransparentKey)) : std::nullopt;
   const PixelImage made =
       resampleArea(pixelsOf(device, source),
                    Rect(area.left * factor, area.top * factor, area.right * factor, area.bottom * factor),
                    width, height, key);
-  ScaledArea entry{area, width, height, keyed, bitmapOf(device, made), BitmapHandle()};
-  if (keyed) maskOf(device, entry.image.get(), entry.mask);
+  ScaledArea entry{area, width, height, keyed, HeldBitmap(bitmapOf(device, made).release()), HeldBitmap()};
+  if (keyed) maskOf(device, entry.image, entry.mask);
   scaled_.push_back(std::move(entry));
   return scaled_.back();
 }
@@ -166,7 +162,7 @@ void Pixmap::drawOpaque(Canvas* canvas, const Rect& rect, Point offset) {
   const Scale scale = canvas->scale();
   if (scale.isIdentity()) {
     dropLargerImages();
-    copyArea(target, rect, sourceOf(target, bitmap_.get()), offset);
+    copyArea(target, rect, bitmap_.source(target), offset);
     return;
   }
   // Only what the image holds: a resampled area has nothing beyond it.
@@ -177,12 +173,12 @@ void Pixmap::drawOpaque(Canvas* canvas, const Rect& rect, Point offset) {
   const Rect place(rect.left + area.left - wanted.left, rect.top + area.top - wanted.top,
                    rect.left + area.right - wanted.left, rect.top + area.bottom - wanted.top);
   const Rect to = canvas->toDevice(place);
-  if (scale == Scale::ofPercent(200) && doubleSize() != nullptr) {
-    copyArea(target, to, sourceOf(target, double_.get()), Point(2 * area.left, 2 * area.top));
+  if (scale == Scale::ofPercent(200) && doubleSize()) {
+    copyArea(target, to, double_.source(target), Point(2 * area.left, 2 * area.top));
     return;
   }
-  HBITMAP scaled = scaledArea(target, area, to.width(), to.height(), false).image.get();
-  copyArea(target, to, sourceOf(target, scaled), Point(0, 0));
+  copyArea(target, to, scaledArea(target, area, to.width(), to.height(), false).image.source(target),
+           Point(0, 0));
 }
 
 void Pixmap::drawKeyed(Canvas* canvas, const Rect& rect, Point offset) {
@@ -190,8 +186,8 @@ void Pixmap::drawKeyed(Canvas* canvas, const Rect& rect, Point offset) {
   HDC target = canvas->device();
   if (canvas->scale().isIdentity()) {
     dropLargerImages();
-    const HBITMAP mask = maskOf(target, bitmap_.get(), mask_);
-    drawThroughMask(target, rect, sourceOf(target, bitmap_.get()), sourceOf(target, mask), offset);
+    HeldBitmap& mask = maskOf(target, bitmap_, mask_);
+    drawThroughMask(target, rect, bitmap_.source(target), mask.source(target), offset);
     return;
   }
   // The whole image made for the device where it lies, and the area of it drawn.
@@ -199,13 +195,11 @@ void Pixmap::drawKeyed(Canvas* canvas, const Rect& rect, Point offset) {
   const Rect image = canvas->toDevice(Rect(corner.h, corner.v, corner.h + width_, corner.v + height_));
   const Rect to = canvas->toDevice(rect);
   const Point from(to.left - image.left, to.top - image.top);
-  if (canvas->scale() == Scale::ofPercent(200) && doubleSize() != nullptr) {
-    const HBITMAP mask = maskOf(target, double_.get(), doubleMask_);
-    drawThroughMask(target, to, sourceOf(target, double_.get()), sourceOf(target, mask), from);
+  if (canvas->scale() == Scale::ofPercent(200) && doubleSize()) {
+    HeldBitmap& mask = maskOf(target, double_, doubleMask_);
+    drawThroughMask(target, to, double_.source(target), mask.source(target), from);
     return;
   }
-  const ScaledArea& scaled =
-      scaledArea(target, Rect(0, 0, width_, height_), image.width(), image.height(), true);
-  drawThroughMask(target, to, sourceOf(target, scaled.image.get()), sourceOf(target, scaled.mask.get()),
-                  from);
+  ScaledArea& scaled = scaledArea(target, Rect(0, 0, width_, height_), image.width(), image.height(), true);
+  drawThroughMask(target, to, scaled.image.source(target), scaled.mask.source(target), from);
 }

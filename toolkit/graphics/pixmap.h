@@ -41,50 +41,60 @@ public:
   void drawKeyed(Canvas* canvas, const Rect& rect, Point offset);
 
 private:
+  // One of the pixmap's bitmaps with the memory device it is drawn from, made at its first drawing and
+  // kept: making a device and selecting a bitmap into it for each drawing costs far more under the platform
+  // than the copy itself. The device always goes before its bitmap.
+  class HeldBitmap {
+  public:
+    HeldBitmap() = default;
+    explicit HeldBitmap(HBITMAP bitmap);
+    HeldBitmap(HeldBitmap&&) = default;
+    HeldBitmap& operator=(HeldBitmap&& other) noexcept;
+
+    explicit operator bool() const { return bitmap_.get() != nullptr; }
+    HBITMAP get() const { return bitmap_.get(); }
+    // The device holding the bitmap, made compatible with the target the first time.
+    HDC source(HDC target);
+    // The bitmap out of any device, to be read or selected elsewhere.
+    HBITMAP unselected();
+    void reset(HBITMAP bitmap = nullptr);
+
+  private:
+    BitmapHandle bitmap_;
+    MemoryDevice device_;
+  };
+
   // An area of the image made for a size of the device, kept for the next drawing of it.
   struct ScaledArea {
     Rect area;
     int32_t width;
     int32_t height;
     bool keyed;
-    BitmapHandle image;
-    BitmapHandle mask;
-  };
-
-  // A memory device holding one of the pixmap's bitmaps for good: making a device and selecting a bitmap
-  // into it for each drawing costs far more under the platform than the copy itself.
-  struct SourceDevice {
-    HBITMAP bitmap;
-    MemoryDevice device;
+    HeldBitmap image;
+    HeldBitmap mask;
   };
 
   ~Pixmap() = default;
 
-  // The device the bitmap is drawn from, made compatible with the target at its first drawing.
-  HDC sourceOf(HDC target, HBITMAP bitmap);
-  // Deletes the bitmap's device, if any: before the bitmap is read, selected elsewhere or deleted.
-  void letGo(HBITMAP bitmap);
   // The image's key mask, made at the first keyed drawing and kept in `mask`.
-  HBITMAP maskOf(HDC target, HBITMAP image, BitmapHandle& mask);
+  static HeldBitmap& maskOf(HDC target, HeldBitmap& image, HeldBitmap& mask);
 
   // Shown at 100 % again, the pixmap keeps no larger image.
   void dropLargerImages();
-  // The double-size image, loaded at the first drawing above 100 %; null when the library has none.
-  HBITMAP doubleSize();
+  // The double-size image, loaded at the first drawing above 100 %; empty when the library has none.
+  HeldBitmap& doubleSize();
   // The area at width x height pixels, resampled from the double-size image where there is one.
-  const ScaledArea& scaledArea(HDC device, const Rect& area, int32_t width, int32_t height, bool keyed);
+  ScaledArea& scaledArea(HDC device, const Rect& area, int32_t width, int32_t height, bool keyed);
 
   int32_t resourceId_;
-  BitmapHandle bitmap_;
+  HeldBitmap bitmap_;
   // Built by the first keyed drawing and kept: the handle pixmap is drawn keyed on every fader refresh.
-  BitmapHandle mask_;
-  BitmapHandle double_;
-  BitmapHandle doubleMask_;
+  HeldBitmap mask_;
+  HeldBitmap double_;
+  HeldBitmap doubleMask_;
   bool doubleLooked_ = false;
   // A few areas, the oldest replaced first: a control draws the same one or two areas again and again.
   std::vector<ScaledArea> scaled_;
-  // After the bitmaps, so the devices go first and the bitmaps can then be deleted.
-  std::vector<SourceDevice> sources_;
   int32_t width_ = 0;
   int32_t height_ = 0;
   // A view the host closed from another thread gives its references back on its window's thread, while
